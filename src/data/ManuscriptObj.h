@@ -1,0 +1,31 @@
+#pragma once
+
+#include "TextDictionary.h"
+
+#include <QString>
+#include <stdexcept>
+
+// Raised when a manuscript's folder or one of its table files cannot be read; path names it.
+class DataFileError : public std::runtime_error
+{
+public:
+    explicit DataFileError(const QString& path);
+    QString path;
+};
+
+// One manuscript's numbering tables, loaded from its folder in ThisApp::ManuscriptsFolder.
+class ManuscriptObj
+{
+public:
+    // Throws DataFileError when the folder or a table file is missing or unreadable.
+    explicit ManuscriptObj(const QString& siglum);
+
+    QString TextFi; // path of "Texte.txt"; the file may be missing
+    TextDictionary LVdic;
+    TextDictionary VLdic;
+    QString MySigla;
+    TextDictionary BEVdic;
+    TextDictionary BELdic;
+    TextDictionary EBLdic;
+    TextDictionary EBVdic;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class ManuscriptObj;
+class Correspondance;
+
+// Process-wide state and the data set-up that fills it. A folder global is "unset" while it is
+// a null QString; ManuscriptDic and DescriptionDic are unset while they hold no value.
+namespace ThisApp {
+
+extern QString DataFolder;
+extern QString PreferenceFolder;
+extern QString CorrespondancesFolder;
+extern QString ManuscriptsFolder;
+extern std::optional<QHash<QString, std::shared_ptr<ManuscriptObj>>> ManuscriptDic;
+extern QList<std::shared_ptr<Correspondance>> Correspondances;
+extern std::optional<QHash<QString, QString>> DescriptionDic;
+extern QString CurrentSigla;
+extern qint64 CurrentLaisseNum;
+extern const QString DataPW;
+
+// The data set-up, run once from the application's Open event.
+void OpenThis();
+void MakeManuscriptDic();
+void TreatDataOrig();
+void UnzipData(const QString& zipFile, const QString& destFolder);
+// The item that path names below base, creating the folders on the way but not the item.
+// Empty when the path cannot be followed safely (a ".." part, a symbolic link on the way, a
+// folder that cannot be created).
+QString GetPath(const QString& base, const QString& path);
+
+// The manuscript loaded under siglum, or nullptr when none is (the dictionary unset included).
+ManuscriptObj* Manuscript(const QString& siglum);
+
+// Puts every global back to its initial value.
+void Reset();
+
+} // namespace ThisApp

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+#include <QStringList>
+
+// Reads a data file line by line. UTF-8 with a leading byte-order mark dropped; a line that is
+// not valid UTF-8 is decoded as Windows-1252 so no character is lost. A line ends at LF, CRLF
+// or a lone CR; a final line ending does not make an extra empty line.
+class LineReader
+{
+public:
+    explicit LineReader(const QString& path);
+
+    // False when the file could not be opened for reading.
+    bool isOpen() const;
+    bool atEnd();
+    QString readLine();
+    // True once a read failed after opening (the file vanished or the device reported an error).
+    bool hasError() const;
+
+private:
+    // Implementation detail left to the platform layer's owner.
+    QFile m_file;
+    QByteArray m_buffer;
+    qsizetype m_pos = 0;
+    bool m_atStart = true;
+    bool m_error = false;
+    bool fillBuffer();
+};
+
+// Every line of the file; an unreadable file gives ok == false and no lines.
+QStringList ReadAllLines(const QString& path, bool* ok = nullptr);

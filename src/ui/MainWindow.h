@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPainter;
+class QPushButton;
+class QTableWidget;
+class BevelButton;
+class Canvas;
+
+// The application's one window. Its controls are built from one table of designer properties
+// (src/ui); its handlers live in src/consultation, one file per concern.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // The single window, created on first use.
+    static MainWindow& instance();
+
+    // Control accessors; the four array accessors take the member's index.
+    QTableWidget* MainLB() const;
+    QComboBox* ManuscriptPU() const;
+    QComboBox* EditionPU() const;
+    QComboBox* LaisseVersePU() const;
+    QLineEdit* SearchTF() const;
+    QPushButton* SearchBT() const;
+    QLabel* ST(int index) const;
+    QLineEdit* StatusST() const;
+    QTableWidget* CorrespondanceLB(int index) const;
+    QLabel* MsST(int index) const;
+    Canvas* Canvas1() const;
+    QComboBox* FontPU() const;
+    QComboBox* SizePU() const;
+    BevelButton* CopyBT() const;
+    BevelButton* PrevNextLaisse(int index) const;
+    Canvas* Canvas2() const;
+
+    // Menu-item accessors: the item of that name below the window's menu bar.
+    QAction* EditMenu() const;
+    QAction* EditSelectAll() const;
+    QAction* EditSeparator2() const;
+    QAction* EditClear() const;
+    QAction* EditPaste() const;
+    QAction* EditCopy() const;
+    QAction* EditCut() const;
+    QAction* EditSeparator1() const;
+    QAction* EditUndo() const;
+    QAction* FileMenu() const;
+    QAction* FileQuit() const;
+
+    // Control event handlers (src/consultation).
+    bool MainLB_SortColumn(QTableWidget* sender, int column);
+    void ManuscriptPU_Change(QComboBox* sender);
+    void EditionPU_Change(QComboBox* sender);
+    bool SearchTF_KeyDown(QLineEdit* sender, const QString& key);
+    void SearchBT_Action(QPushButton* sender);
+    void CorrespondanceLB_Change(QTableWidget* sender);
+    void Canvas1_Paint(Canvas* sender, QPainter& g);
+    void Canvas1_MouseUp(Canvas* sender, int x, int y);
+    bool Canvas1_MouseDown(Canvas* sender, int x, int y);
+    void Canvas1_MouseEnter(Canvas* sender);
+    void FontPU_Open(QComboBox* sender);
+    void FontPU_Change(QComboBox* sender);
+    void SizePU_TextChanged(QComboBox* sender);
+    void CopyBT_Action(BevelButton* sender);
+    void CopyBT_Open(BevelButton* sender);
+    void PrevNextLaisse_Action(BevelButton* sender);
+    void Canvas2_Paint(Canvas* sender, QPainter& g);
+    void Canvas2_MouseUp(Canvas* sender, int x, int y);
+    bool Canvas2_MouseDown(Canvas* sender, int x, int y);
+    void Canvas2_MouseEnter(Canvas* sender);
+
+    // Window methods (src/consultation).
+    void Event_Open();
+    void Event_Close();
+    void SetManuscriptObj();
+    void Search(const QString& laisse, qint64 mode);
+    void OKpressed();
+    void GetLaisseText(const QString& laisse, qint64 verse, bool ownNumbering);
+    void CopyList(QTableWidget* list, QStringList& lines);
+    void Copy_RemoveMarking(QStringList& lines);
+    void Copy_ArrangeVerseNum(QStringList& lines);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Construction (src/ui): Layout, CreateControls, _CreateControls0 and the control registry
+    // are the window's owner's to shape.
+};
