@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev libzip-dev
   googletest libgtest-dev
   fonts-noto-cjk fonts-dejavu-core
-  zip
+  zip p7zip-full
 )
 
 missing=()
