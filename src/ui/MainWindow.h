@@ -24,8 +24,12 @@ public:
     MainWindow();
     ~MainWindow() override;
 
-    // The single window, created on first use.
+    // The single window, created and opened on first use.
     static MainWindow& instance();
+
+    // Opens a constructed window the way the framework opens one: the controls' Open handlers
+    // (FontPU_Open, CopyBT_Open), then the window's Event_Open.
+    void Open();
 
     // Control accessors; the four array accessors take the member's index.
     QTableWidget* MainLB() const;
