@@ -1,0 +1,164 @@
+#include "LineReader.h"
+
+#include <QStringDecoder>
+
+#include <cstring>
+
+namespace {
+
+constexpr qint64 BlockSize = 256 * 1024;
+
+// Windows-1252 at 0x80..0x9F; the five codes it leaves undefined keep their C1 code point,
+// as Windows itself decodes them, so every byte still gives one character.
+constexpr char16_t Windows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+bool isAscii(const char* data, qsizetype size)
+{
+    unsigned char any = 0;
+    for (qsizetype i = 0; i < size; ++i)
+        any |= static_cast<unsigned char>(data[i]);
+    return any < 0x80;
+}
+
+QString fromWindows1252(const char* data, qsizetype size)
+{
+    QString text(size, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (qsizetype i = 0; i < size; ++i) {
+        const unsigned char byte = static_cast<unsigned char>(data[i]);
+        out[i] = (byte >= 0x80 && byte < 0xA0) ? Windows1252High[byte - 0x80] : char16_t(byte);
+    }
+    return text;
+}
+
+QString decodeLine(const char* data, qsizetype size)
+{
+    if (isAscii(data, size))
+        return QString::fromLatin1(data, size);
+    // Stateless, and a byte-order mark inside the file is kept as a character like any other.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QString text = utf8.decode(QByteArrayView(data, size));
+    if (!utf8.hasError())
+        return text;
+    return fromWindows1252(data, size);
+}
+
+const char* findLineEnd(const char* from, const char* end)
+{
+    for (const char* p = from; p < end; ++p) {
+        if (*p == '\n' || *p == '\r')
+            return p;
+    }
+    return end;
+}
+
+} // namespace
+
+LineReader::LineReader(const QString& path)
+    : m_file(path)
+{
+    m_file.open(QIODevice::ReadOnly);
+}
+
+bool LineReader::isOpen() const
+{
+    return m_file.isOpen();
+}
+
+bool LineReader::hasError() const
+{
+    return m_error;
+}
+
+bool LineReader::fillBuffer()
+{
+    if (m_fileDone || !m_file.isOpen())
+        return false;
+    if (m_pos > 0) {
+        m_buffer.remove(0, m_pos);
+        m_pos = 0;
+    }
+    const qsizetype kept = m_buffer.size();
+    m_buffer.resize(kept + BlockSize);
+    const qint64 got = m_file.read(m_buffer.data() + kept, BlockSize);
+    m_buffer.resize(kept + (got > 0 ? got : 0));
+    if (got <= 0) {
+        m_fileDone = true;
+        if (got < 0)
+            m_error = true;
+        return false;
+    }
+    if (m_atStart) {
+        m_atStart = false;
+        if (m_buffer.size() >= 3 && std::memcmp(m_buffer.constData(), "\xEF\xBB\xBF", 3) == 0)
+            m_pos = 3;
+    }
+    return true;
+}
+
+bool LineReader::atEnd()
+{
+    while (m_pos >= m_buffer.size()) {
+        if (!fillBuffer())
+            return true;
+    }
+    return false;
+}
+
+QString LineReader::readLine()
+{
+    if (atEnd())
+        return QString();
+    // Offsets count from m_pos, which stays on the line's first byte while blocks are added.
+    qsizetype scanFrom = 0;
+    for (;;) {
+        const char* line = m_buffer.constData() + m_pos;
+        const char* end = m_buffer.constData() + m_buffer.size();
+        const char* stop = findLineEnd(line + scanFrom, end);
+        if (stop == end) {
+            scanFrom = end - line;
+            if (fillBuffer())
+                continue;
+            QString text = decodeLine(m_buffer.constData() + m_pos, m_buffer.size() - m_pos);
+            m_pos = m_buffer.size();
+            return text;
+        }
+        const qsizetype length = stop - line;
+        qsizetype endingLength = 1;
+        if (*stop == '\r') {
+            if (stop + 1 == end) {
+                // The LF of a CRLF may start the next block.
+                scanFrom = length;
+                if (fillBuffer())
+                    continue;
+            } else if (stop[1] == '\n') {
+                endingLength = 2;
+            }
+        }
+        QString text = decodeLine(m_buffer.constData() + m_pos, length);
+        m_pos += length + endingLength;
+        return text;
+    }
+}
+
+QStringList ReadAllLines(const QString& path, bool* ok)
+{
+    LineReader reader(path);
+    QStringList lines;
+    if (reader.isOpen()) {
+        while (!reader.atEnd())
+            lines.append(reader.readLine());
+    }
+    const bool read = reader.isOpen() && !reader.hasError();
+    if (!read)
+        lines.clear();
+    if (ok)
+        *ok = read;
+    return lines;
+}

@@ -20,13 +20,15 @@ public:
     bool hasError() const;
 
 private:
-    // Implementation detail left to the platform layer's owner.
+    // Reads the next block after the unread bytes; false at the end of the file or on an error.
+    bool fillBuffer();
+
     QFile m_file;
     QByteArray m_buffer;
     qsizetype m_pos = 0;
     bool m_atStart = true;
+    bool m_fileDone = false;
     bool m_error = false;
-    bool fillBuffer();
 };
 
 // Every line of the file; an unreadable file gives ok == false and no lines.
