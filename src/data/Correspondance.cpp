@@ -1,0 +1,98 @@
+#include "Correspondance.h"
+
+#include "platform/LineReader.h"
+#include "platform/MessageBoxes.h"
+#include "platform/TextFunctions.h"
+
+#include <QDir>
+
+namespace {
+
+const QChar tab(9);
+const QChar carriageReturn(13);
+
+QString dataErrorMessage(const QString& filePath)
+{
+    return QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(filePath);
+}
+
+} // namespace
+
+Correspondance::Correspondance(const QString& name)
+    : Name(name)
+{
+}
+
+// The name plays no part: the table keeps the one given to its constructor.
+void Correspondance::additem([[maybe_unused]] const QString& name, const QString& filePath)
+{
+    LineReader reader(filePath);
+    if (!reader.isOpen()) {
+        MsgBox(dataErrorMessage(filePath));
+        return;
+    }
+    qint64 row = 0;
+    while (!reader.atEnd()) {
+        const QString line = reader.readLine();
+        for (const QStringView field : QStringView(line).split(tab)) {
+            // "P=012=x": the siglum is before the first "=", the laisse text up to the second.
+            const qsizetype firstEquals = field.indexOf(QLatin1Char('='));
+            if (firstEquals < 0)
+                continue;
+            const qsizetype secondEquals = field.indexOf(QLatin1Char('='), firstEquals + 1);
+            const QString siglum = field.left(firstEquals).toString();
+            const QString laisse = (secondEquals < 0
+                                        ? field.mid(firstEquals + 1)
+                                        : field.mid(firstEquals + 1, secondEquals - firstEquals - 1))
+                                       .toString();
+            auto column = itemNameDic.constFind(siglum);
+            if (column == itemNameDic.constEnd()) {
+                Items.append(CorrespItem(siglum));
+                column = itemNameDic.insert(siglum, int(Items.size() - 1));
+            }
+            Items[column.value()].append(laisse, row);
+        }
+        ++row;
+    }
+    // The rows read before the failure stay; the user still learns the table is incomplete.
+    if (reader.hasError())
+        MsgBox(dataErrorMessage(filePath));
+}
+
+QString Correspondance::getCorrespondance(const QString& siglum, const QString& laisse) const
+{
+    const auto column = itemNameDic.constFind(siglum);
+    if (column == itemNameDic.constEnd())
+        return QStringLiteral("None");
+    QList<qint64> rows;
+    Items[column.value()].getRefNum(laisse, rows);
+    if (rows.isEmpty())
+        return QStringLiteral("None");
+
+    QStringList lines;
+    for (const CorrespItem& item : Items) {
+        QStringList parts;
+        for (qint64 row : rows) {
+            QStringList texts;
+            item.getLaisseNum(row, texts);
+            parts.append(texts.join(QStringLiteral(", ")));
+        }
+        lines.append(item.Name + tab + parts.join(QLatin1Char(',')));
+    }
+    return lines.join(carriageReturn);
+}
+
+QString Correspondance::makeCorrespTable() const
+{
+    QStringList lines;
+    for (qint64 row = 0; row <= 500; ++row) {
+        QString line = Str(row);
+        for (const CorrespItem& item : Items) {
+            QStringList texts;
+            item.getLaisseNum(row, texts);
+            line += tab + item.Name + QLatin1Char('=') + texts.join(QStringLiteral(", "));
+        }
+        lines.append(line);
+    }
+    return lines.join(carriageReturn);
+}

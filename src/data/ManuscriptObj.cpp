@@ -1,0 +1,66 @@
+#include "ManuscriptObj.h"
+
+#include "platform/LineReader.h"
+#include "ThisApp.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+DataFileError::DataFileError(const QString& path)
+    : std::runtime_error(path.toStdString())
+    , path(path)
+{
+}
+
+namespace {
+
+// Reads a two-field table and hands field 1 and field 2 of every line to store. A line with
+// fewer than two fields (an empty line, a line without TAB) holds no entry and is passed over.
+template <typename Store>
+void readTable(const QString& path, Store store)
+{
+    LineReader reader(path);
+    if (!reader.isOpen())
+        throw DataFileError(QDir::toNativeSeparators(path));
+    while (!reader.atEnd()) {
+        const QString line = reader.readLine();
+        const qsizetype firstTab = line.indexOf(QLatin1Char('\t'));
+        if (firstTab < 0)
+            continue;
+        const qsizetype secondTab = line.indexOf(QLatin1Char('\t'), firstTab + 1);
+        const QStringView view(line);
+        const QStringView field1 = view.left(firstTab);
+        const QStringView field2 = secondTab < 0 ? view.mid(firstTab + 1)
+                                                 : view.mid(firstTab + 1, secondTab - firstTab - 1);
+        store(field1, field2);
+    }
+    if (reader.hasError())
+        throw DataFileError(QDir::toNativeSeparators(path));
+}
+
+} // namespace
+
+ManuscriptObj::ManuscriptObj(const QString& siglum)
+    : MySigla(siglum)
+{
+    const QString folder = ThisApp::ManuscriptsFolder + QLatin1Char('/') + siglum;
+    if (ThisApp::ManuscriptsFolder.isNull() || !QFileInfo(folder).isDir())
+        throw DataFileError(QDir::toNativeSeparators(folder));
+    TextFi = folder + QStringLiteral("/Texte.txt");
+
+    readTable(folder + QStringLiteral("/LV.txt"),
+              [this](QStringView f1, QStringView f2) { LVdic.setValue(f1, f2); });
+    readTable(folder + QStringLiteral("/VL.txt"),
+              [this](QStringView f1, QStringView f2) { VLdic.setValue(f1, f2); });
+    readTable(folder + QStringLiteral("/BV.txt"), [this](QStringView f1, QStringView f2) {
+        EBVdic.setValue(f1, f2);
+        BEVdic.setValue(f2, f1);
+    });
+    readTable(folder + QStringLiteral("/BL.txt"), [this](QStringView f1, QStringView f2) {
+        EBLdic.setValue(f1, f2);
+        BELdic.setValue(f2, f1);
+    });
+
+    for (TextDictionary* dictionary : {&LVdic, &VLdic, &BEVdic, &BELdic, &EBLdic, &EBVdic})
+        dictionary->squeeze();
+}

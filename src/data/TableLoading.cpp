@@ -1,0 +1,66 @@
+#include "Correspondance.h"
+#include "ManuscriptObj.h"
+#include "ThisApp.h"
+
+#include "platform/MessageBoxes.h"
+
+#include <QDir>
+#include <QStringList>
+#include <algorithm>
+#include <exception>
+
+namespace ThisApp {
+
+namespace {
+
+QString dataErrorMessage(const QString& nativePath)
+{
+    return QStringLiteral("Data error ! Data: ") + nativePath;
+}
+
+} // namespace
+
+void MakeManuscriptDic()
+{
+    if (!ManuscriptDic)
+        ManuscriptDic.emplace();
+    const QStringList sigla = QStringLiteral("P,T,L,C,V7,V4,O").split(QLatin1Char(','));
+    for (const QString& siglum : sigla) {
+        // A manuscript that cannot be loaded is left out; the others and the tables still load.
+        try {
+            auto manuscript = std::make_shared<ManuscriptObj>(siglum);
+            ManuscriptDic->insert(siglum, manuscript);
+        } catch (const DataFileError& error) {
+            MsgBox(dataErrorMessage(error.path));
+        } catch (const std::exception&) {
+            MsgBox(dataErrorMessage(
+                QDir::toNativeSeparators(ManuscriptsFolder + QLatin1Char('/') + siglum)));
+        }
+    }
+}
+
+void TreatDataOrig()
+{
+    if (CorrespondancesFolder.isNull())
+        return;
+    const QDir folder(CorrespondancesFolder);
+    // Sorted by plain text comparison, so the tables stand in the same order on every machine.
+    QStringList names = folder.entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    std::sort(names.begin(), names.end());
+    for (const QString& itemName : names) {
+        if (!itemName.endsWith(QLatin1String(".txt")))
+            continue;
+        QString tableName = itemName;
+        tableName.remove(tableName.indexOf(QLatin1String(".txt")), 4);
+        auto table = std::make_shared<Correspondance>(tableName);
+        Correspondances.append(table);
+        try {
+            table->additem(tableName, folder.filePath(itemName));
+        } catch (const std::exception&) {
+            MsgBox(dataErrorMessage(QDir::toNativeSeparators(folder.filePath(itemName))));
+        }
+    }
+}
+
+} // namespace ThisApp

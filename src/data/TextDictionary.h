@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+#include <vector>
 
 // A text-to-text dictionary for the numbering tables: exact, case-sensitive keys; setting a key
 // again replaces its value. Built for many short texts held for the life of the process.
@@ -11,8 +13,24 @@ public:
     // The value stored under key; the empty text when there is none.
     QString Value(const QString& key) const;
     void setValue(const QString& key, const QString& value);
+    // Same as above without making QStrings of the fields of a line.
+    void setValue(QStringView key, QStringView value);
     int count() const;
+    // Gives back the room kept for growth, once loading is over.
+    void squeeze();
 
 private:
-    // Representation chosen by the tables' owner.
+    // Every entry is one record in m_pool: key then value, each a length and its code units
+    // (one byte a unit when all fit in Latin-1, else two). A key set again gets a new record
+    // and the old one is left unused. m_slots is an open-addressing index of record offsets
+    // plus one (0 marks a free slot).
+    std::vector<unsigned char> m_pool;
+    std::vector<quint32> m_slots;
+    int m_count = 0;
+
+    qsizetype findSlot(QStringView key) const;
+    bool keyAt(quint32 offset, QStringView key) const;
+    void grow();
+    void appendText(QStringView text);
+    quint32 newRecord(QStringView key, QStringView value);
 };
