@@ -1,0 +1,115 @@
+#include "ThisApp.h"
+
+#include "ManuscriptObj.h"
+#include "platform/Folders.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Quitting.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace ThisApp {
+
+QString DataFolder;
+QString PreferenceFolder;
+QString CorrespondancesFolder;
+QString ManuscriptsFolder;
+std::optional<QHash<QString, std::shared_ptr<ManuscriptObj>>> ManuscriptDic;
+QList<std::shared_ptr<Correspondance>> Correspondances;
+std::optional<QHash<QString, QString>> DescriptionDic;
+QString CurrentSigla;
+qint64 CurrentLaisseNum = 0;
+const QString DataPW = QStringLiteral("q4#Tz9!m");
+
+namespace {
+
+const QString DataCheckFailed = QStringLiteral("Error: ThisAp/OpenThis");
+
+// The unpack folder, made when missing; empty when there is no per-user temporary folder or
+// the "CorvaneData" found there is a symbolic link or another user's, so nothing is written
+// into it or deleted through it.
+QString MakeUnpackFolder()
+{
+    const QString temporary = Folders::TemporaryFolder();
+    if (temporary.isEmpty())
+        return QString();
+    const QString folder = temporary + QStringLiteral("/CorvaneData");
+    if (!QFileInfo(folder).isSymLink())
+        QDir().mkdir(folder);
+    return Folders::IsOwnRealFolder(folder) ? folder : QString();
+}
+
+// "Tamrel_SoftWare/Corvane" in the preferences folder, made where missing; an existing folder
+// and what it holds stay as they are.
+void MakePreferenceFolder()
+{
+    const QString preferences = Folders::PreferencesFolder();
+    if (preferences.isEmpty())
+        return;
+    const QString vendor = preferences + QStringLiteral("/Tamrel_SoftWare");
+    QDir().mkpath(vendor);
+    PreferenceFolder = vendor + QStringLiteral("/Corvane");
+    QDir().mkpath(PreferenceFolder);
+}
+
+} // namespace
+
+void OpenThis()
+{
+    const QString archive = Folders::ApplicationFolder() + QStringLiteral("/Data.zip");
+    if (!QFileInfo::exists(archive)) {
+        MsgBox(QStringLiteral("Please put ") + QChar(0x60)
+               + QStringLiteral("data.zip' file in the same folder/directory as Corvane."));
+        Quit(0);
+        return;
+    }
+
+    const QString unpackFolder = MakeUnpackFolder();
+    if (!unpackFolder.isEmpty()) {
+        DataFolder = unpackFolder;
+        UnzipData(archive, DataFolder);
+        DataFolder = DataFolder + QStringLiteral("/Data");
+    }
+
+    MakePreferenceFolder();
+
+    if (DataFolder.isEmpty() || !Folders::IsOwnRealFolder(DataFolder)) {
+        MsgBox(DataCheckFailed);
+        return;
+    }
+
+    CorrespondancesFolder = DataFolder + QStringLiteral("/Correspondances");
+    ManuscriptsFolder = DataFolder + QStringLiteral("/Manuscripts");
+
+    ManuscriptDic.emplace();
+    MakeManuscriptDic();
+
+    TreatDataOrig();
+
+    DescriptionDic.emplace();
+    for (const auto& [siglum, description] : DescriptionTable())
+        DescriptionDic->insert(siglum, description);
+}
+
+ManuscriptObj* Manuscript(const QString& siglum)
+{
+    if (!ManuscriptDic)
+        return nullptr;
+    const auto found = ManuscriptDic->constFind(siglum);
+    return found == ManuscriptDic->constEnd() ? nullptr : found->get();
+}
+
+void Reset()
+{
+    DataFolder.clear();
+    PreferenceFolder.clear();
+    CorrespondancesFolder.clear();
+    ManuscriptsFolder.clear();
+    ManuscriptDic.reset();
+    Correspondances.clear();
+    DescriptionDic.reset();
+    CurrentSigla.clear();
+    CurrentLaisseNum = 0;
+}
+
+} // namespace ThisApp

@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class ManuscriptObj;
 class Correspondance;
@@ -28,7 +29,16 @@ extern const QString DataPW;
 void OpenThis();
 void MakeManuscriptDic();
 void TreatDataOrig();
-void UnzipData(const QString& zipFile, const QString& destFolder);
+
+// A crafted archive must not fill the disk: one unpacking writes at most this many bytes.
+constexpr qint64 UnpackByteLimit = qint64(1) << 30;
+
+// Unpacks every file entry of zipFile below destFolder. An entry whose name could lead outside
+// destFolder is skipped; an entry that cannot be read whole leaves any older copy as it was.
+// The walk stops before the entry that would take the bytes written past byteLimit.
+void UnzipData(const QString& zipFile, const QString& destFolder,
+               qint64 byteLimit = UnpackByteLimit);
+
 // The item that path names below base, creating the folders on the way but not the item.
 // Empty when the path cannot be followed safely (a ".." part, a symbolic link on the way, a
 // folder that cannot be created).
@@ -36,6 +46,9 @@ QString GetPath(const QString& base, const QString& path);
 
 // The manuscript loaded under siglum, or nullptr when none is (the dictionary unset included).
 ManuscriptObj* Manuscript(const QString& siglum);
+
+// The nine manuscript descriptions, siglum and text, in the order they are entered.
+const QList<std::pair<QString, QString>>& DescriptionTable();
 
 // Puts every global back to its initial value.
 void Reset();

@@ -1,0 +1,9 @@
+#include "ModalMessageBox.h"
+
+#include <QMessageBox>
+
+void ShowModalMessage(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok);
+    box.exec();
+}
