@@ -31,12 +31,18 @@ public:
     int Lasterror() const;
 
 private:
+    void closeOpenEntry();
+    QByteArray failRead(int error);
+    QByteArray finishEntry();
+
     zip* m_archive = nullptr;
     zip_file* m_file = nullptr;
     qint64 m_index = -1;
     qint64 m_entryCount = 0;
     qint64 m_declaredSize = 0;
     qint64 m_delivered = 0;
-    bool m_crcChecked = false;
+    // Set once the entry has been read to its end or a read failed; later reads repeat the outcome.
+    bool m_entryDone = false;
+    int m_entryError = 0;
     int m_lastError = 0;
 };
