@@ -13,6 +13,11 @@ class QPushButton;
 class QTableWidget;
 class BevelButton;
 class Canvas;
+class EdgeAnchoring;
+
+namespace MainWindowControls {
+struct ControlProperties;
+}
 
 // The application's one window. Its controls are built from one table of designer properties
 // (src/ui); its handlers live in src/consultation, one file per concern.
@@ -99,6 +104,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Construction (src/ui): Layout, CreateControls, _CreateControls0 and the control registry
-    // are the window's owner's to shape.
+    void Layout();
+    void CreateControls();
+    void _CreateControls0();
+    QWidget* createControl(const MainWindowControls::ControlProperties& row);
+    void attachHandlers(QWidget* control, const QString& name);
+    void attachCanvas(Canvas* canvas, void (MainWindow::*paint)(Canvas*, QPainter&),
+                      bool (MainWindow::*mouseDown)(Canvas*, int, int),
+                      void (MainWindow::*mouseUp)(Canvas*, int, int),
+                      void (MainWindow::*mouseEnter)(Canvas*));
+    QAction* menuItem(const char* name) const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Holds the controls, below the menu bar; the controls are found in it by name and index.
+    QWidget* m_content;
+    EdgeAnchoring* m_anchoring;
 };
