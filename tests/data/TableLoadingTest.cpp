@@ -1,0 +1,134 @@
+#include "data/Correspondance.h"
+#include "data/ManuscriptObj.h"
+#include "data/ThisApp.h"
+
+#include "TempFolders.h"
+#include "platform/MessageBoxes.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+const QStringList allSigla{"P", "T", "L", "C", "V7", "V4", "O"};
+
+class TableLoadingTest : public ::testing::Test
+{
+protected:
+    TableLoadingTest()
+    {
+        resetGlobals();
+        ThisApp::ManuscriptsFolder = folders.root() + QStringLiteral("/Data/Manuscripts");
+        ThisApp::CorrespondancesFolder = folders.root() + QStringLiteral("/Data/Correspondances");
+    }
+    ~TableLoadingTest() override { resetGlobals(); }
+
+    static void resetGlobals()
+    {
+        ThisApp::ManuscriptsFolder = QString();
+        ThisApp::CorrespondancesFolder = QString();
+        ThisApp::ManuscriptDic.reset();
+        ThisApp::Correspondances.clear();
+    }
+
+    void writeManuscript(const QString& siglum)
+    {
+        for (const char* table : {"LV.txt", "VL.txt", "BV.txt", "BL.txt"}) {
+            folders.writeFile(QStringLiteral("Data/Manuscripts/%1/%2").arg(siglum, QLatin1String(table)),
+                              siglum.toUtf8() + "\t1\n");
+        }
+    }
+
+    QString writeTable(const QString& name, const QByteArray& content)
+    {
+        return folders.writeFile(QStringLiteral("Data/Correspondances/") + name, content);
+    }
+
+    static QStringList tableNames()
+    {
+        QStringList names;
+        for (const auto& table : ThisApp::Correspondances)
+            names.append(table->Name);
+        return names;
+    }
+
+    TempFolders folders;
+    MessageRecorder recorder;
+};
+
+} // namespace
+
+TEST_F(TableLoadingTest, AllManuscriptsLoad)
+{
+    for (const QString& siglum : allSigla)
+        writeManuscript(siglum);
+    ThisApp::MakeManuscriptDic();
+
+    ASSERT_TRUE(ThisApp::ManuscriptDic.has_value());
+    EXPECT_EQ(ThisApp::ManuscriptDic->size(), 7);
+    for (const QString& siglum : allSigla) {
+        ASSERT_TRUE(ThisApp::ManuscriptDic->contains(siglum)) << siglum.toStdString();
+        EXPECT_EQ(ThisApp::ManuscriptDic->value(siglum)->LVdic.Value(siglum), QStringLiteral("1"));
+    }
+    EXPECT_TRUE(recorder.messages().isEmpty());
+}
+
+TEST_F(TableLoadingTest, BrokenManuscriptsAreReportedAndLeftOut)
+{
+    for (const QString& siglum : allSigla)
+        writeManuscript(siglum);
+    const QString manuscripts = ThisApp::ManuscriptsFolder;
+    QFile::remove(manuscripts + QStringLiteral("/T/BV.txt"));
+    QDir(manuscripts + QStringLiteral("/V4")).removeRecursively();
+
+    ThisApp::MakeManuscriptDic();
+
+    EXPECT_EQ(recorder.messages(),
+              (QStringList{
+                  QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(manuscripts + "/T/BV.txt"),
+                  QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(manuscripts + "/V4"),
+              }));
+    QStringList loaded = ThisApp::ManuscriptDic->keys();
+    loaded.sort();
+    EXPECT_EQ(loaded, (QStringList{"C", "L", "O", "P", "V7"}));
+}
+
+TEST_F(TableLoadingTest, TablesAreNamedAndTakenInNameOrder)
+{
+    writeTable(QStringLiteral("b.txt"), "P=001\n");
+    writeTable(QStringLiteral("a.txt.txt"), "P=001\n");
+    writeTable(QStringLiteral("Laisses.txt"), "P=001\n");
+    writeTable(QStringLiteral("notes"), "P=001\n");
+    writeTable(QStringLiteral("upper.TXT"), "P=001\n");
+    writeTable(QStringLiteral("sub/inner.txt"), "P=001\n");
+
+    ThisApp::TreatDataOrig();
+
+    EXPECT_EQ(tableNames(), (QStringList{"Laisses", "a.txt", "b"}));
+    for (const auto& table : ThisApp::Correspondances)
+        EXPECT_EQ(table->getCorrespondance(QStringLiteral("P"), QStringLiteral("001")), QStringLiteral("P\t001"));
+    EXPECT_TRUE(recorder.messages().isEmpty());
+}
+
+TEST_F(TableLoadingTest, UnreadableTableStaysRegisteredEmpty)
+{
+    writeTable(QStringLiteral("a.txt"), "P=001\n");
+    const QString folderTable = ThisApp::CorrespondancesFolder + QStringLiteral("/b.txt");
+    QDir().mkpath(folderTable);
+
+    ThisApp::TreatDataOrig();
+
+    EXPECT_EQ(tableNames(), (QStringList{"a", "b"}));
+    EXPECT_TRUE(ThisApp::Correspondances.at(1)->Items.isEmpty());
+    EXPECT_EQ(recorder.messages(),
+              QStringList{QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(folderTable)});
+}
+
+TEST_F(TableLoadingTest, MissingCorrespondancesFolderGivesNoTable)
+{
+    ThisApp::TreatDataOrig();
+    EXPECT_TRUE(ThisApp::Correspondances.isEmpty());
+    EXPECT_TRUE(recorder.messages().isEmpty());
+}
