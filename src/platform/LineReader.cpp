@@ -36,14 +36,27 @@ QString fromWindows1252(const char* data, qsizetype size)
     return text;
 }
 
+bool startsWithBom(const char* data, qsizetype size)
+{
+    return size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0;
+}
+
 QString decodeLine(const char* data, qsizetype size)
 {
     if (isAscii(data, size))
         return QString::fromLatin1(data, size);
-    // Stateless, and a byte-order mark inside the file is kept as a character like any other.
+    // fromUtf8 marks bad bytes with U+FFFD (the file may hold a real one, so only then is the
+    // slower strict check needed) and drops a leading byte-order mark, which only the file's
+    // start may lose.
+    QString text;
+    if (!startsWithBom(data, size)) {
+        text = QString::fromUtf8(data, size);
+        if (!text.contains(QChar::ReplacementCharacter))
+            return text;
+    }
     QStringDecoder utf8(QStringConverter::Utf8,
                         QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    QString text = utf8.decode(QByteArrayView(data, size));
+    text = utf8.decode(QByteArrayView(data, size));
     if (!utf8.hasError())
         return text;
     return fromWindows1252(data, size);
@@ -96,7 +109,7 @@ bool LineReader::fillBuffer()
     }
     if (m_atStart) {
         m_atStart = false;
-        if (m_buffer.size() >= 3 && std::memcmp(m_buffer.constData(), "\xEF\xBB\xBF", 3) == 0)
+        if (startsWithBom(m_buffer.constData(), m_buffer.size()))
             m_pos = 3;
     }
     return true;

@@ -36,6 +36,7 @@ TEST(LineReader, EndingsBomAndFinalLine)
         {"BOM only", "\xEF\xBB\xBF", {}},
         {"BOM later is kept", "a\n\xEF\xBB\xBF" "b", {"a", QString(QChar(0xFEFF)) + "b"}},
         {"UTF-8", "Ä\tÉcu\n", {QString::fromUtf8("Ä\tÉcu")}},
+        {"UTF-8 holding U+FFFD", "a\xEF\xBF\xBD", {"a" + QString(QChar::ReplacementCharacter)}},
         {"Windows-1252", "caf\xE9 \x80\n\x93q\x94", {QString::fromUtf8("café €"), QString::fromUtf8("“q”")}},
         {"undefined 1252 codes keep a character", "\x81\x8D", {QString(QChar(0x81)) + QChar(0x8D)}},
         {"only the bad line falls back", "\xC3\xA9\n\xE9\n", {QString::fromUtf8("é"), QString::fromUtf8("é")}},
