@@ -1,6 +1,5 @@
 #include "ThisApp.h"
 
-#include "platform/TextFunctions.h"
 #include "platform/UnZipReader.h"
 
 #include <QDir>
@@ -80,17 +79,15 @@ void UnzipData(const QString& zipFile, const QString& destFolder, qint64 byteLim
 
 QString GetPath(const QString& base, const QString& path)
 {
-    const int n = CountFields(path, QStringLiteral("/"));
-    if (n == 0)
-        return base;
+    const QStringList parts = path.split(QLatin1Char('/'));
+    if (parts.contains(QStringLiteral("..")))
+        return QString();
     QString cur = base;
-    for (int i = 1; i < n; ++i) {
-        const QString part = NthField(path, QStringLiteral("/"), i);
-        if (part.isEmpty())
+    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+        // Empty parts, as from a leading "/" or from "//", are passed over.
+        if (parts[i].isEmpty())
             continue;
-        if (part == QStringLiteral(".."))
-            return QString();
-        cur += QLatin1Char('/') + part;
+        cur += QLatin1Char('/') + parts[i];
         const QFileInfo info(cur);
         if (info.isSymLink())
             return QString();
@@ -99,12 +96,7 @@ QString GetPath(const QString& base, const QString& path)
         if (!QFileInfo(cur).isDir())
             return QString();
     }
-    const QString last = NthField(path, QStringLiteral("/"), n);
-    if (last.isEmpty())
-        return cur;
-    if (last == QStringLiteral(".."))
-        return QString();
-    return cur + QLatin1Char('/') + last;
+    return parts.last().isEmpty() ? cur : cur + QLatin1Char('/') + parts.last();
 }
 
 } // namespace ThisApp

@@ -1,0 +1,281 @@
+#include "DataArchive.h"
+#include "data/ThisApp.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+namespace {
+
+// Bytes that do not compress, so an entry's stored data is as long as its content.
+QByteArray NoiseBytes(qsizetype size, quint32 seed)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator generator(seed);
+    for (char& byte : bytes)
+        byte = static_cast<char>(generator.bounded(256));
+    return bytes;
+}
+
+// Every path below folder, relative to it, folders ending in "/".
+QStringList TreeOf(const QString& folder)
+{
+    QStringList paths;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        paths.append(QDir(folder).relativeFilePath(path) + (it.fileInfo().isDir() ? "/" : ""));
+    }
+    paths.sort();
+    return paths;
+}
+
+class ArchiveUnpackingTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir m_root;
+    QString archiveFolder() const { return m_root.path(); }
+    QString dest() const { return m_root.path() + "/dest"; }
+
+    void SetUp() override { QDir().mkpath(dest()); }
+
+    void unpack(const QList<ZipEntry>& entries,
+                ZipEncryption encryption = ZipEncryption::Aes256)
+    {
+        ThisApp::UnzipData(WriteDataZip(archiveFolder(), entries, encryption), dest());
+    }
+
+    void writeOld(const QString& relativePath, const QByteArray& content)
+    {
+        QDir().mkpath(QFileInfo(dest() + "/" + relativePath).path());
+        QFile file(dest() + "/" + relativePath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+};
+
+TEST_F(ArchiveUnpackingTest, EntriesBecomeFilesAndFoldersBelowTheDestination)
+{
+    const QByteArray large = NoiseBytes(250001, 1);
+    unpack({
+        {"Data/Correspondances/T1.txt", "P=001\tT=002\n", false},
+        {"Data/Empty/", {}, true},
+        {"Data/Manuscripts/", {}, true},
+        {"Data/Manuscripts/P/Texte.txt", large, false},
+        {"Data/zero.txt", {}, false},
+        {"__MACOSX/Data/._x.txt", "resource fork", false},
+        {"__MACOSX/", {}, true},
+    });
+
+    EXPECT_EQ(TreeOf(dest()), QStringList({
+                                  "Data/",
+                                  "Data/Correspondances/",
+                                  "Data/Correspondances/T1.txt",
+                                  "Data/Empty/",
+                                  "Data/Manuscripts/",
+                                  "Data/Manuscripts/P/",
+                                  "Data/Manuscripts/P/Texte.txt",
+                                  "Data/zero.txt",
+                                  "__MACOSX/",
+                                  "__MACOSX/Data/",
+                              }));
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/Correspondances/T1.txt"), "P=001\tT=002\n");
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/Manuscripts/P/Texte.txt"), large)
+        << "an entry of several chunks must arrive whole and in order";
+    EXPECT_TRUE(ReadWholeFile(dest() + "/Data/zero.txt").isEmpty());
+}
+
+TEST_F(ArchiveUnpackingTest, EveryEncryptionTheReaderKnowsIsUnpacked)
+{
+    for (const ZipEncryption encryption :
+         {ZipEncryption::Aes256, ZipEncryption::Traditional, ZipEncryption::None}) {
+        unpack({{"Data/a.txt", "alpha", false}}, encryption);
+        EXPECT_EQ(ReadWholeFile(dest() + "/Data/a.txt"), "alpha")
+            << "encryption " << static_cast<int>(encryption);
+        QFile::remove(dest() + "/Data/a.txt");
+    }
+}
+
+TEST_F(ArchiveUnpackingTest, ASecondUnpackingReplacesFilesAndKeepsOthers)
+{
+    writeOld("Data/a.txt", "a much longer older copy of the file");
+    writeOld("Data/Correspondances/old.txt", "left by an earlier run");
+    const QList<ZipEntry> entries = {{"Data/a.txt", "new", false}, {"Data/b.txt", "bee", false}};
+    unpack(entries);
+    unpack(entries);
+
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/a.txt"), "new") << "replaced from its start";
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/b.txt"), "bee");
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/Correspondances/old.txt"), "left by an earlier run");
+    EXPECT_EQ(TreeOf(dest()), QStringList({"Data/", "Data/Correspondances/",
+                                           "Data/Correspondances/old.txt", "Data/a.txt",
+                                           "Data/b.txt"}));
+}
+
+TEST_F(ArchiveUnpackingTest, AnEntryTheWrongPasswordCannotOpenLeavesTheOlderCopy)
+{
+    for (const ZipEncryption encryption : {ZipEncryption::Aes256, ZipEncryption::Traditional}) {
+        writeOld("Data/a.txt", "older copy");
+        QString error;
+        const QString archive = archiveFolder() + "/Wrong.zip";
+        ASSERT_TRUE(WriteZip(archive,
+                             {{"Data/a.txt", NoiseBytes(150000, 2), false},
+                              {"Data/new.txt", "new", false}},
+                             "not the password", encryption, &error))
+            << error.toStdString();
+        ThisApp::UnzipData(archive, dest());
+
+        EXPECT_EQ(ReadWholeFile(dest() + "/Data/a.txt"), "older copy");
+        EXPECT_EQ(TreeOf(dest()), QStringList({"Data/", "Data/a.txt"}))
+            << "no new file and no temporary file left behind";
+    }
+}
+
+TEST_F(ArchiveUnpackingTest, AnEntryCorruptedPartWayLeavesTheOlderCopy)
+{
+    writeOld("Data/a.txt", "older copy");
+    const QByteArray content = NoiseBytes(300000, 3);
+    const QString archive =
+        WriteDataZip(archiveFolder(), {{"Data/a.txt", content, false},
+                                       {"Data/b.txt", "after", false}},
+                     ZipEncryption::Traditional);
+    QFile file(archive);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    const qsizetype middle = bytes.indexOf("Data/a.txt") + 150000;
+    for (qsizetype i = middle; i < middle + 64; ++i)
+        bytes[i] = static_cast<char>(bytes[i] ^ 0x5A);
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+
+    ThisApp::UnzipData(archive, dest());
+
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/a.txt"), "older copy");
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/b.txt"), "after") << "the walk goes on";
+    EXPECT_EQ(TreeOf(dest()), QStringList({"Data/", "Data/a.txt", "Data/b.txt"}));
+}
+
+TEST_F(ArchiveUnpackingTest, ATruncatedArchiveChangesNoFile)
+{
+    writeOld("Data/a.txt", "older copy");
+    const QString archive =
+        WriteDataZip(archiveFolder(), {{"Data/a.txt", NoiseBytes(300000, 4), false}});
+    QFile file(archive);
+    ASSERT_TRUE(file.resize(file.size() / 2));
+
+    ThisApp::UnzipData(archive, dest());
+
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/a.txt"), "older copy");
+    EXPECT_EQ(TreeOf(dest()), QStringList({"Data/", "Data/a.txt"}));
+}
+
+TEST_F(ArchiveUnpackingTest, AMissingOrEmptyArchiveUnpacksNothing)
+{
+    ThisApp::UnzipData(archiveFolder() + "/none.zip", dest());
+    unpack({});
+    EXPECT_TRUE(TreeOf(dest()).isEmpty());
+}
+
+TEST_F(ArchiveUnpackingTest, NamesThatCouldLeadOutsideAreSkippedAndTheRestUnpacked)
+{
+    unpack({
+        {"../evil1.txt", "x", false},
+        {"Data/../../evil2.txt", "x", false},
+        {"/evil3.txt", "x", false},
+        {"\\evil4.txt", "x", false},
+        {"C:/evil5.txt", "x", false},
+        {"C:evil6.txt", "x", false},
+        {"Data\\..\\..\\evil7.txt", "x", false},
+        {"Data/sub\\evil8.txt", "x", false},
+        {"../", {}, true},
+        {"Data/ok.txt", "fine", false},
+    });
+
+    EXPECT_EQ(TreeOf(m_root.path()),
+              QStringList({"Data.zip", "dest/", "dest/Data/", "dest/Data/ok.txt"}));
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/ok.txt"), "fine");
+}
+
+TEST_F(ArchiveUnpackingTest, NoSymbolicLinkBelowTheDestinationIsFollowed)
+{
+    QTemporaryDir outside;
+    QFile::link(outside.path(), dest() + "/Data");
+    QDir().mkpath(dest() + "/Own");
+    const QString outsideFile = outside.path() + "/target.txt";
+    QFile(outsideFile).open(QIODevice::WriteOnly);
+    QFile::link(outsideFile, dest() + "/Own/linked.txt");
+
+    unpack({
+        {"Data/x.txt", "x", false},
+        {"Data/Sub/", {}, true},
+        {"Own/linked.txt", "x", false},
+        {"Own/plain.txt", "fine", false},
+    });
+
+    EXPECT_EQ(TreeOf(outside.path()), QStringList({"target.txt"}));
+    EXPECT_TRUE(ReadWholeFile(outsideFile).isEmpty());
+    EXPECT_TRUE(QFileInfo(dest() + "/Own/linked.txt").isSymLink()) << "the link itself stays";
+    EXPECT_EQ(ReadWholeFile(dest() + "/Own/plain.txt"), "fine");
+}
+
+TEST_F(ArchiveUnpackingTest, AFileInTheWayOfAFolderSkipsOnlyThatEntry)
+{
+    writeOld("Data/Manuscripts", "a file where a folder should be");
+    unpack({{"Data/Manuscripts/P/LV.txt", "1\t1\n", false}, {"Data/ok.txt", "fine", false}});
+
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/Manuscripts"), "a file where a folder should be");
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/ok.txt"), "fine");
+}
+
+TEST_F(ArchiveUnpackingTest, TheWalkStopsBeforeTheEntryThatPassesTheByteLimit)
+{
+    writeOld("Data/c.txt", "older copy");
+    const QString archive = WriteDataZip(archiveFolder(), {
+                                                              {"Data/a.txt", NoiseBytes(1000, 5), false},
+                                                              {"Data/b.txt", NoiseBytes(1000, 6), false},
+                                                              {"Data/c.txt", NoiseBytes(1000, 7), false},
+                                                              {"Data/d.txt", "small", false},
+                                                          });
+    ThisApp::UnzipData(archive, dest(), 2500);
+
+    EXPECT_EQ(TreeOf(dest()), QStringList({"Data/", "Data/a.txt", "Data/b.txt", "Data/c.txt"}));
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/c.txt"), "older copy");
+}
+
+TEST(GetPathTest, FollowsThePathCreatingOnlyTheFoldersOnTheWay)
+{
+    struct Row
+    {
+        QString path;
+        QString expected; // relative to base; "!" for a refused path
+        QStringList created;
+    };
+    const QList<Row> rows = {
+        {"", "", {}},
+        {"LV.txt", "LV.txt", {}},
+        {"Data/Manuscripts/P/LV.txt", "Data/Manuscripts/P/LV.txt",
+         {"Data/", "Data/Manuscripts/", "Data/Manuscripts/P/"}},
+        {"Data/Manuscripts/", "Data/Manuscripts", {"Data/", "Data/Manuscripts/"}},
+        {"/a//b/c.txt", "a/b/c.txt", {"a/", "a/b/"}},
+        {"a/../b.txt", "!", {}},
+        {"..", "!", {}},
+    };
+    for (const Row& row : rows) {
+        QTemporaryDir base;
+        const QString result = ThisApp::GetPath(base.path(), row.path);
+        const QString expected = row.expected == "!"          ? QString()
+                                 : row.expected.isEmpty()     ? base.path()
+                                                              : base.path() + "/" + row.expected;
+        EXPECT_EQ(result, expected) << "path " << row.path.toStdString();
+        EXPECT_EQ(TreeOf(base.path()), row.created) << "path " << row.path.toStdString();
+    }
+}
+
+} // namespace

@@ -1,0 +1,158 @@
+#include "DataArchive.h"
+#include "TempFolders.h"
+#include "data/ThisApp.h"
+#include "platform/Folders.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Quitting.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString DataCheckFailed = "Error: ThisAp/OpenThis";
+
+class OpenThisTest : public ::testing::Test
+{
+protected:
+    TempFolders m_folders;
+    MessageRecorder m_messages;
+
+    void SetUp() override
+    {
+        ThisApp::Reset();
+        ClearQuitRequest();
+    }
+    void TearDown() override
+    {
+        ThisApp::Reset();
+        ClearQuitRequest();
+    }
+
+    QString unpackFolder() const { return m_folders.temporary() + "/CorvaneData"; }
+    QString preferenceFolder() const
+    {
+        return m_folders.preferences() + "/Tamrel_SoftWare/Corvane";
+    }
+};
+
+TEST_F(OpenThisTest, WithoutTheArchiveItAsksForItAndQuitsMakingNothing)
+{
+    ThisApp::OpenThis();
+
+    EXPECT_EQ(m_messages.messages(),
+              QStringList({QString::fromUtf8("Please put \x60"
+                                             "data.zip' file in the same folder/directory as "
+                                             "Corvane.")}));
+    EXPECT_TRUE(QuitRequested());
+    EXPECT_EQ(QuitExitCode(), 0);
+    EXPECT_FALSE(QFileInfo::exists(unpackFolder()));
+    EXPECT_FALSE(QFileInfo::exists(m_folders.preferences() + "/Tamrel_SoftWare"));
+    EXPECT_TRUE(ThisApp::DataFolder.isNull());
+    EXPECT_TRUE(ThisApp::PreferenceFolder.isNull());
+    EXPECT_FALSE(ThisApp::DescriptionDic.has_value());
+}
+
+TEST_F(OpenThisTest, ACompleteArchiveIsUnpackedAndLoaded)
+{
+    WriteDataZip(m_folders.application(), CompleteDataEntries());
+    ThisApp::OpenThis();
+
+    EXPECT_TRUE(m_messages.messages().isEmpty()) << m_messages.messages().join("|").toStdString();
+    EXPECT_FALSE(QuitRequested());
+    EXPECT_EQ(ThisApp::DataFolder, unpackFolder() + "/Data");
+    EXPECT_EQ(ThisApp::ManuscriptsFolder, unpackFolder() + "/Data/Manuscripts");
+    EXPECT_EQ(ThisApp::CorrespondancesFolder, unpackFolder() + "/Data/Correspondances");
+    EXPECT_EQ(ThisApp::PreferenceFolder, preferenceFolder());
+    EXPECT_TRUE(QFileInfo(preferenceFolder()).isDir());
+
+    ASSERT_TRUE(ThisApp::ManuscriptDic.has_value());
+    QStringList sigla = ThisApp::ManuscriptDic->keys();
+    sigla.sort();
+    EXPECT_EQ(sigla, QStringList({"C", "L", "O", "P", "T", "V4", "V7"}));
+    EXPECT_NE(ThisApp::Manuscript("V4"), nullptr);
+    EXPECT_EQ(ThisApp::Manuscript("lv"), nullptr);
+    EXPECT_EQ(ThisApp::Correspondances.size(), 1);
+
+    ASSERT_TRUE(ThisApp::DescriptionDic.has_value());
+    EXPECT_EQ(ThisApp::DescriptionDic->size(), 9);
+    EXPECT_EQ(ThisApp::DescriptionDic->value("C"),
+              QString::fromUtf8("ms. de Châteauroux: éd. Odrien Brunqeul, Les Textes de la "
+                                "Chanson de Vestrel."));
+    EXPECT_EQ(ThisApp::DescriptionDic->value("F"), "Sorry, frag. de Gorvaux not yet available.");
+}
+
+TEST_F(OpenThisTest, TheDescriptionsStandInTheirOrder)
+{
+    QStringList keys;
+    for (const auto& entry : ThisApp::DescriptionTable())
+        keys.append(entry.first);
+    EXPECT_EQ(keys, QStringList({"P", "T", "L", "C", "V7", "V4", "O", "lv", "F"}));
+}
+
+TEST_F(OpenThisTest, AnArchiveWithoutDataFailsTheCheckAndLoadsNothing)
+{
+    WriteDataZip(m_folders.application(), {{"Other/readme.txt", "nothing here", false}});
+    ThisApp::OpenThis();
+
+    EXPECT_EQ(m_messages.messages(), QStringList({DataCheckFailed}));
+    EXPECT_FALSE(QuitRequested());
+    EXPECT_TRUE(QFileInfo(unpackFolder() + "/Other/readme.txt").isFile());
+    EXPECT_EQ(ThisApp::PreferenceFolder, preferenceFolder());
+    EXPECT_FALSE(ThisApp::ManuscriptDic.has_value());
+    EXPECT_FALSE(ThisApp::DescriptionDic.has_value());
+    EXPECT_TRUE(ThisApp::Correspondances.isEmpty());
+    EXPECT_TRUE(ThisApp::ManuscriptsFolder.isNull());
+}
+
+TEST_F(OpenThisTest, AnExistingPreferenceFolderAndItsSettingsStay)
+{
+    const QString settings = m_folders.writeFile("prefs/Tamrel_SoftWare/Corvane/Mainwindow.txt",
+                                                 "10\n20\n30\n40\n0\n0\n0\n0\n14\n");
+    WriteDataZip(m_folders.application(), CompleteDataEntries());
+    ThisApp::OpenThis();
+
+    EXPECT_EQ(ThisApp::PreferenceFolder, preferenceFolder());
+    EXPECT_EQ(ReadWholeFile(settings), "10\n20\n30\n40\n0\n0\n0\n0\n14\n");
+}
+
+TEST_F(OpenThisTest, AnEarlierRunsDataIsUsedAgainAndItsLeftoversLoaded)
+{
+    m_folders.writeFile("tmp/CorvaneData/Data/Manuscripts/P/LV.txt", "stale\tstale\n");
+    m_folders.writeFile("tmp/CorvaneData/Data/Correspondances/Left.txt", "P=002\tT=002\n");
+    WriteDataZip(m_folders.application(), CompleteDataEntries());
+    ThisApp::OpenThis();
+
+    EXPECT_EQ(ReadWholeFile(unpackFolder() + "/Data/Manuscripts/P/LV.txt"), "1\t1\n");
+    EXPECT_EQ(ThisApp::Correspondances.size(), 2);
+}
+
+TEST_F(OpenThisTest, AnUnpackFolderThatIsALinkIsNeverWrittenInto)
+{
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QFile::link(elsewhere.path(), unpackFolder()));
+    WriteDataZip(m_folders.application(), CompleteDataEntries());
+    ThisApp::OpenThis();
+
+    EXPECT_EQ(m_messages.messages(), QStringList({DataCheckFailed}));
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+    EXPECT_TRUE(ThisApp::DataFolder.isNull()) << "nothing to delete at quit";
+    EXPECT_FALSE(ThisApp::ManuscriptDic.has_value());
+}
+
+TEST_F(OpenThisTest, AnUnpackFolderThatCannotBeMadeFailsTheCheck)
+{
+    m_folders.writeFile("blocked", "a file, not a folder");
+    Folders::setTemporaryFolder(m_folders.root() + "/blocked");
+    WriteDataZip(m_folders.application(), CompleteDataEntries());
+    ThisApp::OpenThis();
+
+    EXPECT_EQ(m_messages.messages(), QStringList({DataCheckFailed}));
+    EXPECT_FALSE(ThisApp::DescriptionDic.has_value());
+}
+
+} // namespace
