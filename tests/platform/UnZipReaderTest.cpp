@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QtEndian>
 
@@ -303,4 +304,43 @@ TEST(UnZipReader, MisuseFailsCleanly)
     EXPECT_EQ(reader.ReadCurrentFile(Chunk), "abc");
     EXPECT_TRUE(reader.ReadCurrentFile(Chunk).isEmpty());
     EXPECT_EQ(reader.Lasterror(), 0);
+}
+
+namespace {
+
+QStringList namesIn(const QString& archivePath)
+{
+    QStringList names;
+    UnZipReader reader(archivePath);
+    for (reader.GoToFirstFile(); reader.Lasterror() == 0; reader.GoToNextFile())
+        names.append(reader.FileName());
+    return names;
+}
+
+} // namespace
+
+TEST(ZipWriter, HostileNamesAreStoredAsGiven)
+{
+    TempFolders folders;
+    const QStringList hostile = {"../evil.txt", "/abs.txt", "C:\\x.txt", "a\\..\\b.txt", "a//b.txt"};
+    QList<ZipEntry> entries;
+    for (const QString& name : hostile)
+        entries.append({name, "x", false});
+    EXPECT_EQ(namesIn(writeArchive(folders, "h.zip", entries, ZipEncryption::Aes256)), hostile);
+}
+
+TEST(ZipWriter, PackedFolderIsSortedWithDesktopArchiverExtras)
+{
+    TempFolders folders;
+    folders.writeFile("tree/Data/b.txt", "b");
+    folders.writeFile("tree/Data/Sub/a.txt", "a");
+    QDir().mkpath(folders.root() + "/tree/Data/Empty");
+    const QString archive = folders.root() + "/packed.zip";
+    QString error;
+    ASSERT_TRUE(PackFolder(folders.root() + "/tree", archive, Password, ZipEncryption::Traditional, &error))
+        << error.toStdString();
+    EXPECT_EQ(namesIn(archive), QStringList({"Data/", "Data/Empty/", "Data/Sub/", "Data/Sub/a.txt", "Data/b.txt",
+                                             "__MACOSX/", "__MACOSX/Data/Sub/._a.txt", "__MACOSX/Data/._b.txt"}));
+    EXPECT_FALSE(PackFolder(folders.root() + "/missing", archive, Password, ZipEncryption::Aes256, &error));
+    EXPECT_FALSE(error.isEmpty());
 }
