@@ -18,8 +18,7 @@ QString preferencesOverride;
 // A trailing "/" would make lstat follow a symbolic link, so it goes.
 QByteArray nativeName(const QString& path)
 {
-    QString cleaned = QDir::cleanPath(path);
-    return QFile::encodeName(cleaned);
+    return QFile::encodeName(QDir::cleanPath(path));
 }
 
 bool lstatPath(const QString& path, struct stat* info)
