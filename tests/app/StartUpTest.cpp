@@ -1,0 +1,112 @@
+#include "App.h"
+#include "DataArchive.h"
+#include "StartUp.h"
+#include "TempFolders.h"
+#include "data/ThisApp.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Quitting.h"
+#include "ui/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+class StartUpTest : public ::testing::Test
+{
+protected:
+    TempFolders m_folders;
+    MessageRecorder m_messages;
+
+    void SetUp() override
+    {
+        ThisApp::Reset();
+        ClearQuitRequest();
+    }
+    void TearDown() override
+    {
+        qDeleteAll(MainWindows());
+        ThisApp::Reset();
+        ClearQuitRequest();
+    }
+
+    QString unpackFolder() const { return m_folders.temporary() + "/CorvaneData"; }
+
+    static QList<MainWindow*> MainWindows()
+    {
+        QList<MainWindow*> windows;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* window = qobject_cast<MainWindow*>(widget))
+                windows.append(window);
+        }
+        return windows;
+    }
+};
+
+TEST_F(StartUpTest, WithTheArchiveTheDataIsReadyWhenTheWindowOpens)
+{
+    WriteDataZip(m_folders.application(), CompleteDataEntries());
+    MainWindow* window = StartUp();
+
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window, &MainWindow::instance());
+    EXPECT_TRUE(m_messages.messages().isEmpty()) << m_messages.messages().join("|").toStdString();
+    EXPECT_TRUE(ThisApp::DescriptionDic.has_value());
+    EXPECT_TRUE(QFileInfo(ThisApp::PreferenceFolder).isDir());
+}
+
+TEST_F(StartUpTest, WithoutTheArchiveNoWindowIsMadeAndTheExitStatusIsZero)
+{
+    EXPECT_EQ(StartUp(), nullptr);
+    EXPECT_TRUE(MainWindows().isEmpty());
+    EXPECT_TRUE(QuitRequested());
+    EXPECT_EQ(QuitExitCode(), 0);
+    EXPECT_EQ(m_messages.messages().size(), 1);
+}
+
+TEST_F(StartUpTest, QuittingDeletesDataAndKeepsTheUnpackFolder)
+{
+    m_folders.writeFile("tmp/CorvaneData/Other/kept.txt", "not ours to delete");
+    WriteDataZip(m_folders.application(), CompleteDataEntries());
+    App::Event_Open();
+    ASSERT_TRUE(QFileInfo(unpackFolder() + "/Data/Manuscripts/P/LV.txt").isFile());
+
+    App::Event_Close();
+
+    EXPECT_FALSE(QFileInfo::exists(unpackFolder() + "/Data"));
+    EXPECT_TRUE(QFileInfo(unpackFolder() + "/Other/kept.txt").isFile());
+}
+
+TEST_F(StartUpTest, QuittingAfterDataWasRemovedByHandReportsNothing)
+{
+    WriteDataZip(m_folders.application(), CompleteDataEntries());
+    App::Event_Open();
+    ASSERT_TRUE(QDir(unpackFolder() + "/Data").removeRecursively());
+
+    App::Event_Close();
+    App::Event_Close();
+
+    EXPECT_TRUE(m_messages.messages().isEmpty());
+    EXPECT_TRUE(QFileInfo(unpackFolder()).isDir());
+}
+
+TEST_F(StartUpTest, QuittingNeverDeletesThroughALink)
+{
+    QTemporaryDir elsewhere;
+    QFile(elsewhere.path() + "/precious.txt").open(QIODevice::WriteOnly);
+    QDir().mkpath(unpackFolder());
+    ASSERT_TRUE(QFile::link(elsewhere.path(), unpackFolder() + "/Data"));
+    ThisApp::DataFolder = unpackFolder() + "/Data";
+
+    App::Event_Close();
+
+    EXPECT_TRUE(QFileInfo(elsewhere.path() + "/precious.txt").isFile());
+}
+
+} // namespace
