@@ -1,0 +1,21 @@
+#include "consultation/ListFont.h"
+
+#include "platform/TextFunctions.h"
+
+#include <cmath>
+
+namespace {
+
+// Far above any size a list can show, and low enough that the font engine never meets a size
+// it cannot render.
+constexpr double LargestTextSize = 1000.0;
+
+} // namespace
+
+float ListTextSize(const QString& text)
+{
+    const double size = CDbl(text);
+    if (!std::isfinite(size) || size <= 0.0)
+        return 0.0f;
+    return float(std::fmin(size, LargestTextSize));
+}
