@@ -2,6 +2,7 @@
 #include "data/ManuscriptObj.h"
 #include "data/ThisApp.h"
 
+#include "SampleData.h"
 #include "TempFolders.h"
 #include "platform/MessageBoxes.h"
 
@@ -131,4 +132,24 @@ TEST_F(TableLoadingTest, MissingCorrespondancesFolderGivesNoTable)
     ThisApp::TreatDataOrig();
     EXPECT_TRUE(ThisApp::Correspondances.isEmpty());
     EXPECT_TRUE(recorder.messages().isEmpty());
+}
+
+TEST_F(TableLoadingTest, SampleDataSetLoadsWhole)
+{
+    QString error;
+    ASSERT_TRUE(writeSampleData(folders.root(), &error)) << error.toStdString();
+
+    ThisApp::MakeManuscriptDic();
+    ThisApp::TreatDataOrig();
+
+    EXPECT_TRUE(recorder.messages().isEmpty()) << recorder.messages().join('\n').toStdString();
+    EXPECT_EQ(ThisApp::ManuscriptDic->size(), 7);
+    ASSERT_EQ(ThisApp::Correspondances.size(), 4);
+    QStringList sorted = tableNames();
+    sorted.sort();
+    EXPECT_EQ(tableNames(), sorted);
+    for (const auto& table : ThisApp::Correspondances) {
+        EXPECT_NE(table->getCorrespondance(QStringLiteral("P"), QStringLiteral("001")), QStringLiteral("None"))
+            << table->Name.toStdString();
+    }
 }
