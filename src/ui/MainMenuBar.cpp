@@ -40,9 +40,7 @@ QAction* AddItem(QMenu* menu, const char* name, const char* text, const QKeySequ
 
 void AddSeparator(QMenu* menu, const char* name)
 {
-    QAction* separator = menu->addSeparator();
-    separator->setObjectName(name);
-    separator->setText("-");
+    menu->addSeparator()->setObjectName(name);
 }
 
 template <typename Edit>

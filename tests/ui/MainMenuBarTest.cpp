@@ -51,12 +51,12 @@ TEST(MainMenuBar, FileAndEditMenusInOrderWithTheirItemsTextsAndShortcuts)
 
     ExpectItems(w.FileMenu()->menu(), {{"FileQuit", "終了", "Ctrl+Q", false}});
     ExpectItems(w.EditMenu()->menu(), {{"EditUndo", "取り消す", "Ctrl+Z", false},
-                                       {"EditSeparator1", "-", "", true},
+                                       {"EditSeparator1", "", "", true},
                                        {"EditCut", "カット", "Ctrl+X", false},
                                        {"EditCopy", "コピー", "Ctrl+C", false},
                                        {"EditPaste", "貼り付け", "Ctrl+V", false},
                                        {"EditClear", "削除", "", false},
-                                       {"EditSeparator2", "-", "", true},
+                                       {"EditSeparator2", "", "", true},
                                        {"EditSelectAll", "すべてを選択", "Ctrl+A", false}});
     EXPECT_EQ(w.EditSelectAll(), w.EditMenu()->menu()->actions().last());
     EXPECT_EQ(w.FileQuit()->menuRole(), QAction::QuitRole);
