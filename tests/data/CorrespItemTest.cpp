@@ -89,12 +89,3 @@ TEST(CorrespItemTest, DisplayForms)
     for (const auto& c : cases)
         EXPECT_EQ(laisseNum(item, row++), QStringList{QString::fromUtf8(c.shown)}) << c.stored;
 }
-
-TEST(CorrespItemTest, ElementsAlreadyInTheListAreConvertedToo)
-{
-    CorrespItem item(QStringLiteral("P"));
-    item.append(QStringLiteral("5"), 0);
-    QStringList texts{QStringLiteral("0"), QStringLiteral("9")};
-    item.getLaisseNum(0, texts);
-    EXPECT_EQ(texts, (QStringList{"-", "009", "005"}));
-}
