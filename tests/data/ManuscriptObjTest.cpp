@@ -14,7 +14,7 @@ class ManuscriptObjTest : public ::testing::Test
 {
 protected:
     ManuscriptObjTest() { ThisApp::ManuscriptsFolder = folders.root() + QStringLiteral("/Manuscripts"); }
-    ~ManuscriptObjTest() override { ThisApp::ManuscriptsFolder = QString(); }
+    ~ManuscriptObjTest() override { ThisApp::Reset(); }
 
     void write(const QString& file, const QByteArray& content)
     {

@@ -20,19 +20,12 @@ class TableLoadingTest : public ::testing::Test
 protected:
     TableLoadingTest()
     {
-        resetGlobals();
+        ThisApp::Reset();
+        ThisApp::ManuscriptDic.emplace();
         ThisApp::ManuscriptsFolder = folders.root() + QStringLiteral("/Data/Manuscripts");
         ThisApp::CorrespondancesFolder = folders.root() + QStringLiteral("/Data/Correspondances");
     }
-    ~TableLoadingTest() override { resetGlobals(); }
-
-    static void resetGlobals()
-    {
-        ThisApp::ManuscriptsFolder = QString();
-        ThisApp::CorrespondancesFolder = QString();
-        ThisApp::ManuscriptDic.reset();
-        ThisApp::Correspondances.clear();
-    }
+    ~TableLoadingTest() override { ThisApp::Reset(); }
 
     void writeManuscript(const QString& siglum)
     {
