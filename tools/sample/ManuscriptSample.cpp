@@ -3,7 +3,6 @@
 #include "SampleRandom.h"
 #include "VerseText.h"
 
-#include <QStringList>
 
 namespace {
 
@@ -113,13 +112,13 @@ void ManuscriptSample::writeFiles(SampleRandom& random, const QVector<Laisse>& o
         const int own = i + 1;
         const Laisse& laisse = ownLaisses[i];
         if (random.chance(60)) {
-            texte += text.rubric().toUtf8() + '\n';
+            texte += text.rubric() + '\n';
             ++line;
         } else if (random.chance(30)) {
             texte += '\n';
             ++line;
         }
-        QStringList lines;
+        QByteArray lines;
         for (int k = 0; k < laisse.verses; ++k) {
             ++verse;
             ++line;
@@ -130,8 +129,8 @@ void ManuscriptSample::writeFiles(SampleRandom& random, const QVector<Laisse>& o
             }
             ++onPage;
             texte += folioMark(m_profile.firstFolio, page) + '\t' + QByteArray::number(own) + '\t'
-                + QByteArray::number(verse) + '\t' + text.verse().toUtf8() + '\n';
-            lines << QString::number(line);
+                + QByteArray::number(verse) + '\t' + text.verse() + '\n';
+            lines += (lines.isEmpty() ? "" : ",") + QByteArray::number(line);
             m_vl += record(verse, own);
             // The reference edition leaves out a verse now and then and counts a few that
             // this manuscript lacks, so the offset between the two numberings shifts.
@@ -141,7 +140,7 @@ void ManuscriptSample::writeFiles(SampleRandom& random, const QVector<Laisse>& o
                 referenceVerse += random.between(1, 4);
             m_bv += record(verse, ++referenceVerse);
         }
-        m_lv += QByteArray::number(own) + '\t' + lines.join(',').toUtf8() + '\n';
+        m_lv += QByteArray::number(own) + '\t' + lines + '\n';
         if (laisse.reference != 0)
             m_bl += record(own, laisse.reference);
     }

@@ -56,6 +56,10 @@ QMap<QString, QByteArray> sampleDataFiles()
 
 bool writeSampleData(const QString& folder, QString* error)
 {
+    if (!QDir().mkpath(folder + "/Data")) {
+        *error = "Cannot create " + folder + "/Data";
+        return false;
+    }
     const QMap<QString, QByteArray> files = sampleDataFiles();
     for (auto file = files.begin(); file != files.end(); ++file) {
         const QString path = folder + '/' + file.key();

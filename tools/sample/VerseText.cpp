@@ -2,6 +2,8 @@
 
 #include "SampleRandom.h"
 
+#include <QByteArrayList>
+
 namespace {
 
 const char* const Onsets[] = {"", "b", "br", "ch", "d", "f", "g", "gu", "l", "m", "n", "p", "pl",
@@ -21,10 +23,11 @@ const T& pickFrom(SampleRandom& random, const T (&list)[N])
     return list[random.below(N)];
 }
 
-QString capitalised(const QString& word)
+QByteArray capitalised(const QByteArray& word)
 {
     return word.left(1).toUpper() + word.mid(1);
 }
+
 
 }
 
@@ -33,42 +36,43 @@ VerseText::VerseText(SampleRandom& random)
 {
 }
 
-QString VerseText::word()
+QByteArray VerseText::word()
 {
     if (m_random.chance(300))
-        return QString::fromUtf8(pickFrom(m_random, SmallWords));
-    QString result;
+        return QByteArray(pickFrom(m_random, SmallWords));
+    QByteArray result;
     const int roll = m_random.below(100);
     const int syllables = roll < 40 ? 1 : roll < 85 ? 2 : 3;
     for (int i = 0; i < syllables; ++i) {
-        result += QString::fromUtf8(pickFrom(m_random, Onsets));
-        result += QString::fromUtf8(pickFrom(m_random, Vowels));
+        result += QByteArray(pickFrom(m_random, Onsets));
+        result += QByteArray(pickFrom(m_random, Vowels));
     }
-    return result + QString::fromUtf8(pickFrom(m_random, Codas));
+    return result + QByteArray(pickFrom(m_random, Codas));
 }
 
-QString VerseText::name()
+QByteArray VerseText::name()
 {
-    return QString::fromUtf8(pickFrom(m_random, Names));
+    return QByteArray(pickFrom(m_random, Names));
 }
 
-QString VerseText::capitalName()
+QByteArray VerseText::capitalName()
 {
-    return QString::fromUtf8(pickFrom(m_random, CapitalNames));
+    return QByteArray(pickFrom(m_random, CapitalNames));
 }
 
-QString VerseText::markedCapitals()
+QByteArray VerseText::markedCapitals()
 {
-    QString letters;
+    const QByteArray middleDot = "\xC2\xB7";
+    QByteArray letters;
     const int count = m_random.between(2, 4);
     for (int i = 0; i < count; ++i)
-        letters += QChar('A' + m_random.below(26));
-    return QChar(0x00B7) + letters + QChar(0x00B7);
+        letters += char('A' + m_random.below(26));
+    return middleDot + letters + middleDot;
 }
 
-QString VerseText::verse()
+QByteArray VerseText::verse()
 {
-    QStringList words;
+    QByteArrayList words;
     const int count = m_random.between(6, 10);
     for (int i = 0; i < count; ++i)
         words << word();
@@ -78,27 +82,30 @@ QString VerseText::verse()
 
     // Each marking lands on its own word, placed at random, so verses differ in where they
     // carry them.
-    auto someWord = [&]() -> QString& { return words[m_random.below(words.size())]; };
+    auto someWord = [&]() -> QByteArray& { return words[m_random.below(words.size())]; };
     if (m_random.chance(120))
         someWord() = capitalName();
     if (m_random.chance(30))
-        someWord() += QString("=%1=").arg(m_random.between(1, 40));
+        someWord() += "=" + QByteArray::number(m_random.between(1, 40)) + "=";
     if (m_random.chance(30))
-        someWord().prepend(QString("%1|").arg(m_random.between(1, 9)));
+        someWord().prepend(QByteArray::number(m_random.between(1, 9)) + "|");
     if (m_random.chance(30)) {
-        QString& target = someWord();
-        target.insert(m_random.between(1, qMax(1, int(target.size()) - 1)), QChar('\\'));
+        QByteArray& target = someWord();
+        int at = m_random.between(1, qMax(1, int(target.size()) - 1));
+        while (at < target.size() && (target[at] & 0xC0) == 0x80)
+            ++at;  // never inside the bytes of one UTF-8 character
+        target.insert(at, '\\');
     }
     if (m_random.chance(30))
         words.insert(m_random.between(1, words.size() - 1), markedCapitals());
     if (m_random.chance(60))
-        words.insert(m_random.between(2, words.size() - 1), QStringLiteral("|"));
+        words.insert(m_random.between(2, words.size() - 1), QByteArray("|"));
     return words.join(' ');
 }
 
-QString VerseText::rubric()
+QByteArray VerseText::rubric()
 {
-    QStringList words{QStringLiteral("Ci"), QStringLiteral("parole"), QStringLiteral("de"), name()};
+    QByteArrayList words{"Ci", "parole", "de", name()};
     const int count = m_random.between(2, 5);
     for (int i = 0; i < count; ++i)
         words << word();

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <QByteArray>
 
 class SampleRandom;
 
-// Invented Old French-looking verses and rubrics. A realistic sprinkling of verses carries the
+// Invented Old French-looking verses and rubrics, in UTF-8. A realistic sprinkling of verses carries the
 // editorial markings that copying strips: "=12=", "3|", "\", a lone "|", "·ABC·" and names in
 // capitals, some with Ä Ï Ë Ö Ü É.
 class VerseText
@@ -13,14 +12,14 @@ class VerseText
 public:
     explicit VerseText(SampleRandom& random);
 
-    QString verse();
-    QString rubric();
+    QByteArray verse();
+    QByteArray rubric();
 
 private:
-    QString word();
-    QString name();
-    QString capitalName();
-    QString markedCapitals();
+    QByteArray word();
+    QByteArray name();
+    QByteArray capitalName();
+    QByteArray markedCapitals();
 
     SampleRandom& m_random;
 };
