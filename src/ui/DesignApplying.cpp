@@ -71,6 +71,8 @@ void ApplyList(QTableWidget* list, const ControlProperties& row)
                                                  : QAbstractItemView::SingleSelection);
     list->setSortingEnabled(false);
     list->setDragEnabled(false);
+    // Tab leaves the list for the next control instead of walking its cells.
+    list->setTabKeyNavigation(false);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QHeaderView* header = list->horizontalHeader();

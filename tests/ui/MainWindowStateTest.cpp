@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -146,6 +147,26 @@ TEST(MainWindowState, ListColumnsTakeTheirShareOfTheWidth)
     EXPECT_EQ(list->columnWidth(1), width * 40 / 100);
     EXPECT_EQ(w.MainLB()->columnWidth(2), w.MainLB()->maximumViewportSize().width() / 10);
     EXPECT_GT(w.MainLB()->columnWidth(3), w.MainLB()->columnWidth(0) * 5);
+}
+
+TEST(MainWindowState, TabVisitsTheControlsInCreationOrder)
+{
+    MainWindow w;
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.MainLB()->setFocus();
+    const QList<QWidget*> expected = {
+        w.ManuscriptPU(), w.EditionPU(), w.LaisseVersePU(), w.SearchTF(),
+        w.SearchBT(), w.StatusST(), w.CorrespondanceLB(0), w.CorrespondanceLB(1),
+        w.CorrespondanceLB(2), w.CorrespondanceLB(3), w.FontPU(), w.SizePU(),
+        w.CopyBT(), w.PrevNextLaisse(0), w.PrevNextLaisse(1), w.MainLB()};
+    for (QWidget* next : expected) {
+        SCOPED_TRACE(next->objectName().toStdString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        EXPECT_TRUE(focused == next || focused->parentWidget() == next);
+    }
 }
 
 TEST(MainWindowInstance, IsOneWindowUntilDeleted)
