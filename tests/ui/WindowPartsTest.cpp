@@ -63,15 +63,6 @@ TEST(CanvasWidget, TheReleaseIsReportedOnlyAfterATakenPress)
     EXPECT_EQ(ups, QList<QPoint>({QPoint(7, 8)}));
 }
 
-TEST(CanvasWidget, WithoutHandlersEventsPassQuietly)
-{
-    Canvas canvas;
-    canvas.resize(10, 10);
-    QTest::mouseClick(&canvas, Qt::LeftButton);
-    canvas.grab();
-    SUCCEED();
-}
-
 TEST(LogoPictures, EachLogoLoadsOnceAndIsHeld)
 {
     const QImage logo = Tamrel_Logo();
