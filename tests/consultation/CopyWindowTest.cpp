@@ -1,0 +1,114 @@
+#include "ConsultationFixture.h"
+#include "QtPrinters.h"
+
+#include "data/ThisApp.h"
+#include "ui/BevelButton.h"
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QMenu>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Manuscript P with editorial markings in the verses of laisse 12 (rows 0 to 2 once shown).
+ConsultationFixture::DataFiles MarkedFiles()
+{
+    ConsultationFixture::DataFiles files = ConsultationFixture::StandardFiles();
+    files["Manuscripts/P/Texte.txt"] = "1r\t1\t1\tP1 Seignurs baruns\n"
+                                       "1r\t1\t2\tP1 oiez\n"
+                                       "1v\t2\t3\tP2 Li reis\n"
+                                       "1v\t2\t4\tP2 terre\n"
+                                       "5r\t12\t120\tHALT sunt li =3=pui\n"
+                                       "5r\t12\t121\t\xC2\xB7" "CARLES\xC2\xB7  e tene|brus\n"
+                                       "5v\t12\t122\tles vals par7|funt\\\n"
+                                       "5v\t13\t130\tP13 Li quens\n"
+                                       "5v\t13\t131\tP13 desuz un pin\n"
+                                       "6r\t14\t140\tP14 Sun olifant\n"
+                                       "6r\t14\t141\tP14 met a sa buche\n";
+    return files;
+}
+
+class CopyWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        fixture.request("P", 0, 0, "12");
+        ASSERT_EQ(window().MainLB()->rowCount(), 3);
+        QApplication::clipboard()->setText("left from before");
+    }
+
+    MainWindow& window() { return fixture.window(); }
+
+    void select(std::initializer_list<int> rows)
+    {
+        QTableWidget* list = window().MainLB();
+        list->clearSelection();
+        for (int row : rows)
+            list->selectionModel()->select(list->model()->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+    // Chooses a row of the copy button's menu, as the user does, and gives the clipboard text.
+    QString copyWith(int menuRow)
+    {
+        window().CopyBT()->menu()->actions().at(menuRow)->trigger();
+        return QApplication::clipboard()->text();
+    }
+
+    ConsultationFixture fixture{MarkedFiles()};
+};
+
+TEST_F(CopyWindowTest, MenuOffersTheThreeForms)
+{
+    QStringList rows;
+    for (const QAction* action : window().CopyBT()->menu()->actions())
+        rows.append(action->text());
+    EXPECT_EQ(rows, QStringList({"1: Row data.", "2: Remove markings.", "3: Arrange for citation."}));
+}
+
+TEST_F(CopyWindowTest, NothingSelectedLeavesTheClipboardAlone)
+{
+    select({});
+    for (int form = 0; form < 3; ++form)
+        EXPECT_EQ(copyWith(form), QString("left from before")) << "form " << form + 1;
+}
+
+TEST_F(CopyWindowTest, EachFormOfRowsThatAreNotAdjacent)
+{
+    select({0, 2});
+    EXPECT_EQ(copyWith(0), QString("5r\t12\t120\tHALT sunt li =3=pui\n"
+                                   "5v\t12\t122\tles vals par7|funt\\"));
+    EXPECT_EQ(copyWith(1), QString("5r\t12\t120\tHalt sunt li pui\n"
+                                   "5v\t12\t122\tles vals parfunt"));
+    EXPECT_EQ(copyWith(2), QString("Halt sunt li pui\nles vals parfunt\nP 120-122"));
+}
+
+TEST_F(CopyWindowTest, OneRowGivesOneLineOrItsVerseAndClosingLine)
+{
+    select({1});
+    EXPECT_EQ(copyWith(0), QString("5r\t12\t121\t·CARLES·  e tene|brus"));
+    EXPECT_EQ(copyWith(2), QString("·carles· e tenebrus\nP 121-121"));
+}
+
+TEST_F(CopyWindowTest, ClosingLineNamesTheManuscriptPickedSinceTheLaisseWasShown)
+{
+    window().ManuscriptPU()->setCurrentIndex(window().ManuscriptPU()->findText("O"));
+    select({0, 1});
+    EXPECT_EQ(copyWith(2), QString("Halt sunt li pui\n·carles· e tenebrus\nO 120-121"));
+}
+
+TEST_F(CopyWindowTest, AMenuValueBeyondTheFormsEmptiesTheClipboard)
+{
+    select({0});
+    window().CopyBT()->setMenuValue(3);
+    window().CopyBT_Action(window().CopyBT());
+    EXPECT_EQ(QApplication::clipboard()->text(), QString());
+}
+
+} // namespace
