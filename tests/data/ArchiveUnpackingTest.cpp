@@ -91,17 +91,6 @@ TEST_F(ArchiveUnpackingTest, EntriesBecomeFilesAndFoldersBelowTheDestination)
     EXPECT_TRUE(ReadWholeFile(dest() + "/Data/zero.txt").isEmpty());
 }
 
-TEST_F(ArchiveUnpackingTest, EveryEncryptionTheReaderKnowsIsUnpacked)
-{
-    for (const ZipEncryption encryption :
-         {ZipEncryption::Aes256, ZipEncryption::Traditional, ZipEncryption::None}) {
-        unpack({{"Data/a.txt", "alpha", false}}, encryption);
-        EXPECT_EQ(ReadWholeFile(dest() + "/Data/a.txt"), "alpha")
-            << "encryption " << static_cast<int>(encryption);
-        QFile::remove(dest() + "/Data/a.txt");
-    }
-}
-
 TEST_F(ArchiveUnpackingTest, ASecondUnpackingReplacesFilesAndKeepsOthers)
 {
     writeOld("Data/a.txt", "a much longer older copy of the file");

@@ -86,14 +86,6 @@ TEST_F(OpenThisTest, ACompleteArchiveIsUnpackedAndLoaded)
     EXPECT_EQ(ThisApp::DescriptionDic->value("F"), "Sorry, frag. de Gorvaux not yet available.");
 }
 
-TEST_F(OpenThisTest, TheDescriptionsStandInTheirOrder)
-{
-    QStringList keys;
-    for (const auto& entry : ThisApp::DescriptionTable())
-        keys.append(entry.first);
-    EXPECT_EQ(keys, QStringList({"P", "T", "L", "C", "V7", "V4", "O", "lv", "F"}));
-}
-
 TEST_F(OpenThisTest, AnArchiveWithoutDataFailsTheCheckAndLoadsNothing)
 {
     WriteDataZip(m_folders.application(), {{"Other/readme.txt", "nothing here", false}});
