@@ -80,8 +80,8 @@ QByteArray VerseText::verse()
     if (m_random.chance(150))
         words[m_random.below(count)] = name();
 
-    // Each marking lands on its own word, placed at random, so verses differ in where they
-    // carry them.
+    // Markings land on words picked at random, so they stand anywhere in a verse, at its
+    // start and end too.
     auto someWord = [&]() -> QByteArray& { return words[m_random.below(words.size())]; };
     if (m_random.chance(120))
         someWord() = capitalName();
