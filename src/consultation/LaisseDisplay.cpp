@@ -37,7 +37,8 @@ void ShowRows(QTableWidget* list, const QList<QStringList>& rows, int selectedRo
 
 QString NotAvailable(const QString& siglum)
 {
-    return QStringLiteral("Sorry, the text of ") + siglum + QStringLiteral(" is not yet available.");
+    return QStringLiteral("Sorry, the text of ") + siglum
+           + QStringLiteral(" is not yet available.");
 }
 
 QString NoSuchLaisse(const QString& laisse)

@@ -11,7 +11,8 @@
 bool MainWindow::SearchTF_KeyDown(QLineEdit*, const QString& key)
 {
     QString ending = key;
-    ending.replace(QStringLiteral("\r\n"), QStringLiteral("\r")).replace(QLatin1Char('\n'), QLatin1Char('\r'));
+    ending.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
+    ending.replace(QLatin1Char('\n'), QLatin1Char('\r'));
     if (ending != QStringLiteral("\r"))
         return false;
     OKpressed();

@@ -84,7 +84,8 @@ TEST_P(CorrespondenceKeyTest, WritesTheReferenceNumber)
     const TextDictionary EBLdic = Dictionary(
         {{"1", "1"}, {"13", "14"}, {"14", "13"}, {"5", "0"}, {"6", "60"}, {"1234", "1234"}});
     const TextDictionary BELdic =
-        Dictionary({{"1", "1"}, {"14", "13"}, {"13", "14"}, {"0", "5"}, {"1234", "1234"}, {"7", "8"}});
+        Dictionary({{"1", "1"}, {"14", "13"}, {"13", "14"}, {"0", "5"}, {"1234", "1234"},
+                    {"7", "8"}});
     EXPECT_EQ(CorrespondenceKey(EBLdic, BELdic, GetParam().laisse, GetParam().mode),
               GetParam().key);
 }

@@ -72,7 +72,8 @@ TEST(LaisseText, CutsRecordsIntoFourCells)
     EXPECT_EQ(text.rows[1], (QStringList{"12v", "7", "", ""}));
     EXPECT_EQ(text.rows[2], (QStringList{"", "", "", ""}));
     EXPECT_EQ(text.rows[3].at(3), QString("Carles li reis, nostre emperere magnes"));
-    EXPECT_EQ(text.rows[4].at(3), QString::fromUtf8("Set anz \xC3\xA9 tuz pleins \xC2\xB7 ad estet"));
+    EXPECT_EQ(text.rows[4].at(3),
+              QString::fromUtf8("Set anz \xC3\xA9 tuz pleins \xC2\xB7 ad estet"));
 }
 
 struct SelectionCase

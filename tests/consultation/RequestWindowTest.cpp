@@ -21,7 +21,8 @@ const QStringList kLaisse12 = {"P12 Halt sunt li pui", "P12 e tenebrus e grant",
                                "P12 les vals parfunt"};
 const QStringList kLaisse13 = {"P13 Li quens s'en turnet", "P13 desuz un pin"};
 const QStringList kLaisse14 = {"P14 Sun olifant", "P14 met a sa buche"};
-const QStringList kLaisse1 = {"P1 Seignurs baruns", QString::fromUtf8("P1 oiez bone chan\xC3\xA7un")};
+const QStringList kLaisse1 = {"P1 Seignurs baruns",
+                              QString::fromUtf8("P1 oiez bone chan\xC3\xA7un")};
 
 // Tables sort by name: "Autres" fills list 0 and "Laisses" list 1.
 constexpr int kAutres = 0;
