@@ -70,16 +70,11 @@ TEST_F(LogoCanvasTest, EachClickOpensTheAuthorsPageOnce)
         QTest::mouseClick(canvas, Qt::LeftButton);
         EXPECT_EQ(opened.urls.size(), 2);
         EXPECT_EQ(opened.urls.last(), opened.urls.first());
+        // A release away from the canvas still counts.
+        QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(-200, 500));
+        EXPECT_EQ(opened.urls.size(), 3);
     }
-    EXPECT_EQ(canvases().size(), 2);
-}
-
-TEST_F(LogoCanvasTest, AReleaseAwayFromTheCanvasStillOpensThePage)
-{
-    Canvas* canvas = fixture.window().Canvas2();
-    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(-200, 500));
-    EXPECT_EQ(opened.urls.size(), 1);
 }
 
 TEST_F(LogoCanvasTest, ThePointerTurnsToAHandOverACanvasOnceEntered)

@@ -55,16 +55,6 @@ TEST_F(ManuscriptChoiceTest, PickingAManuscriptMakesItCurrentBeforeAnyRequest)
     EXPECT_EQ(window().MainLB()->rowCount(), 0);
 }
 
-TEST_F(ManuscriptChoiceTest, ReferenceEditionChangesNothingUntilTheNextRequest)
-{
-    fixture.request("P", 0, 0, "13");
-    const QList<QStringList> shown = ConsultationFixture::rows(window().MainLB());
-    const QString status = window().StatusST()->text();
-    window().EditionPU()->setCurrentIndex(1);
-    EXPECT_EQ(ConsultationFixture::rows(window().MainLB()), shown);
-    EXPECT_EQ(window().StatusST()->text(), status);
-}
-
 TEST_F(ManuscriptChoiceTest, HeadingClicksLeaveTheRowsInOrder)
 {
     window().show();

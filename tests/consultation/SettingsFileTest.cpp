@@ -31,50 +31,6 @@ protected:
     TempFolders folders;
 };
 
-TEST_F(SettingsFileTest, WritesNineLinesAndReadsThemBack)
-{
-    WindowSettings written;
-    written.left = 40;
-    written.top = -7;
-    written.width = 900;
-    written.height = 600;
-    written.manuscript = 6;
-    written.edition = 1;
-    written.laisseVerse = -1;
-    written.font = 3;
-    written.size = "12.5";
-    ASSERT_TRUE(WriteWindowSettings(folders.preferences(), written));
-    EXPECT_EQ(FileContent(SettingsFilePath(folders.preferences())),
-              QByteArray("40\n-7\n900\n600\n6\n1\n-1\n3\n12.5\n"));
-
-    const std::optional<WindowSettings> read = ReadWindowSettings(folders.preferences());
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->left, 40);
-    EXPECT_EQ(read->top, -7);
-    EXPECT_EQ(read->width, 900);
-    EXPECT_EQ(read->height, 600);
-    EXPECT_EQ(read->manuscript, 6);
-    EXPECT_EQ(read->edition, 1);
-    EXPECT_EQ(read->laisseVerse, -1);
-    EXPECT_EQ(read->font, 3);
-    EXPECT_EQ(read->size, QString("12"));
-}
-
-TEST_F(SettingsFileTest, ReadsOnlyTheFirstNineLinesAndNeedsAllNine)
-{
-    writeSettings("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n");
-    const std::optional<WindowSettings> longer = ReadWindowSettings(folders.preferences());
-    ASSERT_TRUE(longer);
-    EXPECT_EQ(longer->font, 8);
-    EXPECT_EQ(longer->size, QString("9"));
-
-    writeSettings("1\n2\n3\n4\n5\n6\n7\n8\n");
-    EXPECT_FALSE(ReadWindowSettings(folders.preferences()));
-
-    writeSettings("");
-    EXPECT_FALSE(ReadWindowSettings(folders.preferences()));
-}
-
 TEST_F(SettingsFileTest, OddLinesReadAsWholeNumbers)
 {
     writeSettings("abc\r\n 12.9\r\n-3.7\r\n99999999999999\r\n\r\n1e3\r\n-0\r\n7x\r\nbig\r\n");
@@ -88,17 +44,6 @@ TEST_F(SettingsFileTest, OddLinesReadAsWholeNumbers)
     EXPECT_EQ(read->laisseVerse, 0);
     EXPECT_EQ(read->font, 7);
     EXPECT_EQ(read->size, QString("0"));
-}
-
-TEST_F(SettingsFileTest, NothingWithoutAFileOrAFolder)
-{
-    EXPECT_FALSE(ReadWindowSettings(folders.preferences()));
-    EXPECT_FALSE(ReadWindowSettings(QString()));
-    EXPECT_FALSE(WriteWindowSettings(QString(), WindowSettings()));
-
-    const QString missing = folders.root() + "/no such folder";
-    EXPECT_FALSE(WriteWindowSettings(missing, WindowSettings()));
-    EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
 TEST_F(SettingsFileTest, AFailedWriteKeepsTheEarlierFile)

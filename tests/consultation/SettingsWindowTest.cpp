@@ -163,16 +163,6 @@ TEST_F(SettingsWindowTest, IndexesPastThePopupsLeaveThemAsLaidOut)
     EXPECT_EQ(next->FontPU()->currentIndex(), 0);
 }
 
-TEST_F(SettingsWindowTest, SizeThatIsNoNumberGivesTheDefaultSize)
-{
-    const double defaultSize = MainWindow().MainLB()->font().pointSizeF();
-    writeSettings("10\n20\n800\n600\n0\n0\n0\n0\nhuge\n");
-    const auto next = reopen();
-    EXPECT_EQ(next->SizePU()->currentText(), QString("0"));
-    for (const QTableWidget* list : lists(*next))
-        EXPECT_EQ(list->font().pointSizeF(), defaultSize);
-}
-
 TEST_F(SettingsWindowTest, AWindowOffEveryScreenComesBackOnThePrimaryOne)
 {
     writeSettings("-90000\n70000\n800\n600\n0\n0\n0\n0\n12\n");
