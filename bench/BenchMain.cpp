@@ -1,4 +1,5 @@
 #include "RatioReporter.h"
+#include "RequestBench.h"
 #include "SampleArchive.h"
 
 #include "data/ThisApp.h"
@@ -59,6 +60,8 @@ int main(int argc, char** argv)
 
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    // The request's window must go while the application still exists.
+    CloseRequestWindow();
 
     std::printf("\n");
     reporter.printRatio("unpacking", "BM_UnzipData", "BM_SevenZipExtract", 1.3);

@@ -1,3 +1,4 @@
+#include "RequestBench.h"
 #include "SampleArchive.h"
 
 #include "data/ThisApp.h"
@@ -59,10 +60,17 @@ struct RequestFixture
     std::unique_ptr<MainWindow> window;
 };
 
+std::unique_ptr<RequestFixture>& fixtureSlot()
+{
+    static std::unique_ptr<RequestFixture> slot;
+    return slot;
+}
+
 RequestFixture& fixture()
 {
-    static RequestFixture f;
-    return f;
+    if (!fixtureSlot())
+        fixtureSlot() = std::make_unique<RequestFixture>();
+    return *fixtureSlot();
 }
 
 void BM_ReadWholeText(benchmark::State& state)
@@ -91,3 +99,8 @@ void BM_RequestLastLaisse(benchmark::State& state)
 BENCHMARK(BM_RequestLastLaisse)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
 } // namespace
+
+void CloseRequestWindow()
+{
+    fixtureSlot().reset();
+}

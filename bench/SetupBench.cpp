@@ -23,7 +23,7 @@ void BM_SevenZipExtract(benchmark::State& state)
         }
     }
 }
-BENCHMARK(BM_SevenZipExtract)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_SevenZipExtract)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
 void BM_UnzipData(benchmark::State& state)
 {
@@ -34,13 +34,13 @@ void BM_UnzipData(benchmark::State& state)
         ThisApp::UnzipData(SampleArchivePath(), dest);
     }
 }
-BENCHMARK(BM_UnzipData)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_UnzipData)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
 void BM_DataSetup(benchmark::State& state)
 {
     for (auto _ : state)
         RunDataSetup();
 }
-BENCHMARK(BM_DataSetup)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_DataSetup)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "data/ManuscriptObj.h"
 #include "data/ThisApp.h"
 #include "platform/TextFunctions.h"
+#include "ui/ControlArrays.h"
 
 #include <QComboBox>
 #include <QItemSelectionModel>
@@ -103,9 +104,10 @@ void MainWindow::CorrespondanceLB_Change(QTableWidget* sender)
 void MainWindow::PrevNextLaisse_Action(BevelButton* sender)
 {
     // Saturating: the step has no bound, and a number at the end of the range stays there.
+    const auto* member = qobject_cast<MainWindowControls::PrevNextLaisse*>(sender);
     const qint64 current = ThisApp::CurrentLaisseNum;
     qint64 number = current;
-    if (sender == PrevNextLaisse(0)) {
+    if (member && member->Index() == 0) {
         if (current > std::numeric_limits<qint64>::min())
             number = current - 1;
     } else if (current < std::numeric_limits<qint64>::max()) {

@@ -3,9 +3,12 @@
 #include "platform/UnZipReader.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QSet>
+
+#include <cstdio>
 
 namespace ThisApp {
 
@@ -26,29 +29,85 @@ bool IsSafeEntryName(const QString& name)
 
 enum class EntryResult { Written, Skipped, LimitReached };
 
-// Copies the opened current entry to target through a temporary file beside it, so target is
-// replaced only by a whole entry and an older copy survives a failed read. Returning without
-// commit() discards the temporary file.
+// Copies the opened current entry to target through a temporary file beside it, renamed over
+// target only once the entry was read whole, so an older copy survives a failed read. No sync to
+// disk: the data is unpacked anew at every start, so only the all-or-nothing replacement matters.
 EntryResult WriteCurrentEntry(UnZipReader& reader, const QString& target, qint64& budget)
 {
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
+    const QString partial = target + QStringLiteral(".corvane-part");
+    QFile::remove(partial);
+    QFile file(partial);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return EntryResult::Skipped;
+    EntryResult result = EntryResult::Written;
     for (;;) {
         const QByteArray chunk = reader.ReadCurrentFile(ChunkSize);
         if (chunk.isEmpty()) {
             if (reader.Lasterror() != 0)
-                return EntryResult::Skipped;
+                result = EntryResult::Skipped;
             break;
         }
-        if (chunk.size() > budget)
-            return EntryResult::LimitReached;
+        if (chunk.size() > budget) {
+            result = EntryResult::LimitReached;
+            break;
+        }
         budget -= chunk.size();
-        if (file.write(chunk) != chunk.size())
-            return EntryResult::Skipped;
+        if (file.write(chunk) != chunk.size()) {
+            result = EntryResult::Skipped;
+            break;
+        }
     }
-    return file.commit() ? EntryResult::Written : EntryResult::Skipped;
+    file.close();
+    if (result == EntryResult::Written && file.error() == QFileDevice::NoError
+        && std::rename(QFile::encodeName(partial).constData(),
+                       QFile::encodeName(target).constData()) == 0)
+        return result;
+    QFile::remove(partial);
+    return result == EntryResult::Written ? EntryResult::Skipped : result;
 }
+
+// Walks entry paths below one base folder, creating the folders on the way. A folder is checked
+// (no symbolic link, really a folder) the first time a walk meets it; later entries of the same
+// walk trust it, which keeps the unpacking of many entries from asking the file system again.
+class FolderWalk
+{
+public:
+    explicit FolderWalk(const QString& base) : m_base(base) {}
+
+    QString pathFor(const QString& path)
+    {
+        const QStringList parts = path.split(QLatin1Char('/'));
+        if (parts.contains(QStringLiteral("..")))
+            return QString();
+        QString cur = m_base;
+        for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+            // Empty parts, as from a leading "/" or from "//", are passed over.
+            if (parts[i].isEmpty())
+                continue;
+            cur += QLatin1Char('/') + parts[i];
+            if (!m_checked.contains(cur)) {
+                if (!checkOrMake(cur))
+                    return QString();
+                m_checked.insert(cur);
+            }
+        }
+        return parts.last().isEmpty() ? cur : cur + QLatin1Char('/') + parts.last();
+    }
+
+private:
+    static bool checkOrMake(const QString& folder)
+    {
+        const QFileInfo info(folder);
+        if (info.isSymLink())
+            return false;
+        if (!info.exists() && !QDir().mkdir(folder))
+            return false;
+        return QFileInfo(folder).isDir();
+    }
+
+    QString m_base;
+    QSet<QString> m_checked;
+};
 
 } // namespace
 
@@ -56,12 +115,13 @@ void UnzipData(const QString& zipFile, const QString& destFolder, qint64 byteLim
 {
     UnZipReader reader(zipFile);
     reader.GoToFirstFile();
+    FolderWalk walk(destFolder);
     qint64 budget = byteLimit;
     for (int error = reader.Lasterror(); error == 0; error = reader.Lasterror()) {
         const QString name = reader.FileName();
         // Folders are made before the entry is looked at, so a skipped "__MACOSX" or folder
         // entry still leaves the folders its path names.
-        const QString target = IsSafeEntryName(name) ? GetPath(destFolder, name) : QString();
+        const QString target = IsSafeEntryName(name) ? walk.pathFor(name) : QString();
         const bool isFile = !name.startsWith(QStringLiteral("__MACOSX"))
                             && !name.endsWith(QLatin1Char('/'));
         if (isFile && !target.isEmpty() && !QFileInfo(target).isSymLink()) {
@@ -79,24 +139,7 @@ void UnzipData(const QString& zipFile, const QString& destFolder, qint64 byteLim
 
 QString GetPath(const QString& base, const QString& path)
 {
-    const QStringList parts = path.split(QLatin1Char('/'));
-    if (parts.contains(QStringLiteral("..")))
-        return QString();
-    QString cur = base;
-    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
-        // Empty parts, as from a leading "/" or from "//", are passed over.
-        if (parts[i].isEmpty())
-            continue;
-        cur += QLatin1Char('/') + parts[i];
-        const QFileInfo info(cur);
-        if (info.isSymLink())
-            return QString();
-        if (!info.exists() && !QDir().mkdir(cur))
-            return QString();
-        if (!QFileInfo(cur).isDir())
-            return QString();
-    }
-    return parts.last().isEmpty() ? cur : cur + QLatin1Char('/') + parts.last();
+    return FolderWalk(base).pathFor(path);
 }
 
 } // namespace ThisApp

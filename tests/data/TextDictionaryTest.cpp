@@ -65,8 +65,9 @@ TEST(TextDictionaryTest, HoldsManyKeysThroughGrowth)
 
     EXPECT_EQ(dictionary.count(), 20000);
     for (int i = 0; i < 20000; ++i) {
-        if (i != 77)
+        if (i != 77) {
             ASSERT_EQ(dictionary.Value(QString::number(i)), QString::number(i * 3)) << i;
+        }
     }
     EXPECT_EQ(dictionary.Value(QStringLiteral("77")), QStringLiteral("x"));
     EXPECT_FALSE(dictionary.HasKey(QStringLiteral("20000")));

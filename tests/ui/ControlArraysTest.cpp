@@ -49,8 +49,9 @@ TEST(ControlArrays, EachTableLabelStandsJustAboveItsList)
         const QRect list = w.CorrespondanceLB(i)->geometry();
         EXPECT_LE(label.top(), list.top());
         EXPECT_GE(label.bottom() + 5, list.top());
-        if (i > 0)
+        if (i > 0) {
             EXPECT_GT(label.top(), w.CorrespondanceLB(i - 1)->geometry().top());
+        }
     }
 }
 
