@@ -1,20 +1,14 @@
 #include "Correspondance.h"
 
+#include "DataErrorMessage.h"
 #include "platform/LineReader.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TextFunctions.h"
-
-#include <QDir>
 
 namespace {
 
 const QChar tab(9);
 const QChar carriageReturn(13);
-
-QString dataErrorMessage(const QString& filePath)
-{
-    return QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(filePath);
-}
 
 } // namespace
 
@@ -28,7 +22,7 @@ void Correspondance::additem([[maybe_unused]] const QString& name, const QString
 {
     LineReader reader(filePath);
     if (!reader.isOpen()) {
-        MsgBox(dataErrorMessage(filePath));
+        MsgBox(DataErrorMessage(filePath));
         return;
     }
     qint64 row = 0;
@@ -56,7 +50,7 @@ void Correspondance::additem([[maybe_unused]] const QString& name, const QString
     }
     // The rows read before the failure stay; the user still learns the table is incomplete.
     if (reader.hasError())
-        MsgBox(dataErrorMessage(filePath));
+        MsgBox(DataErrorMessage(filePath));
 }
 
 QString Correspondance::getCorrespondance(const QString& siglum, const QString& laisse) const

@@ -1,4 +1,5 @@
 #include "Correspondance.h"
+#include "DataErrorMessage.h"
 #include "ManuscriptObj.h"
 #include "ThisApp.h"
 
@@ -11,15 +12,6 @@
 
 namespace ThisApp {
 
-namespace {
-
-QString dataErrorMessage(const QString& nativePath)
-{
-    return QStringLiteral("Data error ! Data: ") + nativePath;
-}
-
-} // namespace
-
 void MakeManuscriptDic()
 {
     if (!ManuscriptDic)
@@ -31,10 +23,9 @@ void MakeManuscriptDic()
             auto manuscript = std::make_shared<ManuscriptObj>(siglum);
             ManuscriptDic->insert(siglum, manuscript);
         } catch (const DataFileError& error) {
-            MsgBox(dataErrorMessage(error.path));
+            MsgBox(DataErrorMessage(error.path));
         } catch (const std::exception&) {
-            MsgBox(dataErrorMessage(
-                QDir::toNativeSeparators(ManuscriptsFolder + QLatin1Char('/') + siglum)));
+            MsgBox(DataErrorMessage(ManuscriptsFolder + QLatin1Char('/') + siglum));
         }
     }
 }
@@ -58,7 +49,7 @@ void TreatDataOrig()
         try {
             table->additem(tableName, folder.filePath(itemName));
         } catch (const std::exception&) {
-            MsgBox(dataErrorMessage(QDir::toNativeSeparators(folder.filePath(itemName))));
+            MsgBox(DataErrorMessage(folder.filePath(itemName)));
         }
     }
 }
