@@ -1,9 +1,9 @@
 #include "ui/DesignApplying.h"
 
 #include "ui/BevelButton.h"
+#include "ui/ListSizing.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,37 +13,6 @@
 namespace MainWindowControls {
 
 namespace {
-
-// Keeps a list's columns at their share of the list's width, the last column taking the rest.
-class PercentColumns : public QObject
-{
-public:
-    PercentColumns(QTableWidget* list, QVector<int> percents)
-        : QObject(list), m_list(list), m_percents(std::move(percents))
-    {
-        list->installEventFilter(this);
-        apply();
-    }
-
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Resize)
-            apply();
-        return false;
-    }
-
-private:
-    void apply()
-    {
-        const int width = m_list->maximumViewportSize().width();
-        const int count = qMin(static_cast<int>(m_percents.size()), m_list->columnCount() - 1);
-        for (int column = 0; column < count; ++column)
-            m_list->setColumnWidth(column, width * m_percents.at(column) / 100);
-    }
-
-    QTableWidget* m_list;
-    QVector<int> m_percents;
-};
 
 Qt::Alignment HorizontalAlignment(int textAlign)
 {
@@ -80,7 +49,10 @@ void ApplyList(QTableWidget* list, const ControlProperties& row)
     header->setSectionsMovable(false);
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setStretchLastSection(true);
-    new PercentColumns(list, row.columnPercents);
+    // Headings keep their weight while rows are selected.
+    header->setHighlightSections(false);
+    KeepColumnShares(list, row.columnPercents);
+    KeepRowsFittingTheFont(list);
 }
 
 void ApplyPopup(QComboBox* popup, const ControlProperties& row)

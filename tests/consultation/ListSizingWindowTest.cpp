@@ -1,0 +1,110 @@
+#include "ConsultationFixture.h"
+
+#include "ui/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QImage>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+// Tables sort by name: "Laisses" fills list 1 and "Neuf" list 2.
+constexpr int kLaisses = 1;
+constexpr int kNeuf = 2;
+
+// A correspondence table naming nine manuscripts in one row, so that its list gets nine rows.
+ConsultationFixture::DataFiles NineManuscripts()
+{
+    ConsultationFixture::DataFiles files = ConsultationFixture::StandardFiles();
+    files.insert("Correspondances/Neuf.txt",
+                 "P=001\tT=001\tL=001\tC=001\tV7=001\tV4=001\tO=001\tlv=001\tF=001\n");
+    return files;
+}
+
+void Show(MainWindow& window)
+{
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+}
+
+// The lists lay out their rows on a timer, and show or hide the scroll bar in a posted event
+// after that.
+void Settle()
+{
+    QApplication::processEvents();
+    QApplication::sendPostedEvents();
+}
+
+TEST(ListSizing, RowsFitALineOfTheListsFontAtEverySize)
+{
+    ConsultationFixture fixture;
+    MainWindow& window = fixture.window();
+    Show(window);
+    fixture.request("P", 0, 0, "12");
+
+    for (const QString& size : {"10", "12", "32"}) {
+        window.SizePU()->setEditText(size);
+        Settle();
+        for (const QTableWidget* list : {window.MainLB(), window.CorrespondanceLB(kLaisses)}) {
+            SCOPED_TRACE(list->objectName().toStdString() + " at " + size.toStdString());
+            ASSERT_GT(list->rowCount(), 0);
+            const int line = list->fontMetrics().lineSpacing();
+            EXPECT_EQ(list->font().pointSizeF(), size.toDouble());
+            EXPECT_GE(list->rowHeight(0), line);
+            EXPECT_LE(list->rowHeight(0), line + 6);
+        }
+    }
+}
+
+TEST(ListSizing, ASideListShowsSevenRowsAtTheFirstSizeAndItsHeadingsWhole)
+{
+    ConsultationFixture fixture(NineManuscripts());
+    MainWindow& window = fixture.window();
+    Show(window);
+    fixture.request("P", 0, 0, "1");
+    Settle();
+
+    const QTableWidget* list = window.CorrespondanceLB(kNeuf);
+    ASSERT_EQ(list->rowCount(), 9);
+    for (int row = 0; row < 7; ++row) {
+        SCOPED_TRACE(row);
+        const QRect cell = list->visualRect(list->model()->index(row, 0));
+        EXPECT_GE(cell.top(), 0);
+        EXPECT_LE(cell.bottom(), list->viewport()->height());
+    }
+
+    // Nine rows need the scroll bar; the headings still get the room they need beside it.
+    ASSERT_TRUE(list->verticalScrollBar()->isVisible());
+    const QHeaderView* header = list->horizontalHeader();
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int column = 0; column < list->columnCount(); ++column) {
+        const QString heading = list->horizontalHeaderItem(column)->text();
+        SCOPED_TRACE(heading.toStdString());
+        EXPECT_LE(header->fontMetrics().horizontalAdvance(heading) + margins,
+                  header->sectionSize(column));
+    }
+    EXPECT_LE(header->sectionPosition(2) + header->sectionSize(2), list->viewport()->width());
+}
+
+TEST(ListSizing, HeadingsKeepTheirWeightWhileARowIsSelected)
+{
+    ConsultationFixture fixture;
+    MainWindow& window = fixture.window();
+    Show(window);
+    QHeaderView* header = window.MainLB()->horizontalHeader();
+    const QImage before = header->grab().toImage();
+
+    fixture.request("P", 0, 1, "121");
+    Settle();
+    ASSERT_EQ(ConsultationFixture::selectedRow(window.MainLB()), 2);
+    EXPECT_TRUE(header->grab().toImage() == before) << "the headings look different";
+}
+
+} // namespace
