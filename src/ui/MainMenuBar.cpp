@@ -2,25 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QKeySequence>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 
 namespace {
-
-// The text field that the Edit items act on: the focused field, or the text part of a focused
-// editable combo box.
-QLineEdit* FocusedTextField()
-{
-    QWidget* focused = QApplication::focusWidget();
-    if (auto* field = qobject_cast<QLineEdit*>(focused))
-        return field;
-    if (auto* box = qobject_cast<QComboBox*>(focused))
-        return box->lineEdit();
-    return nullptr;
-}
 
 QMenu* AddMenu(QMenuBar* bar, const char* name, const char* text)
 {
@@ -41,15 +27,6 @@ QAction* AddItem(QMenu* menu, const char* name, const char* text, const QKeySequ
 void AddSeparator(QMenu* menu, const char* name)
 {
     menu->addSeparator()->setObjectName(name);
-}
-
-template <typename Edit>
-void ActOnFocusedField(QAction* item, Edit edit)
-{
-    QObject::connect(item, &QAction::triggered, item, [edit] {
-        if (QLineEdit* field = FocusedTextField())
-            edit(field);
-    });
 }
 
 }  // namespace
@@ -85,16 +62,38 @@ void MainMenuBar::Untitled0()
 void MainMenuBar::Untitled1()
 {
     QMenu* edit = AddMenu(this, "EditMenu", "編集");
-    ActOnFocusedField(AddItem(edit, "EditUndo", "取り消す", QKeySequence("Ctrl+Z")),
-                      [](QLineEdit* f) { f->undo(); });
+    addEditItem(AddItem(edit, "EditUndo", "取り消す", QKeySequence("Ctrl+Z")), EditCommand::Undo);
     AddSeparator(edit, "EditSeparator1");
-    ActOnFocusedField(AddItem(edit, "EditCut", "カット", QKeySequence("Ctrl+X")), [](QLineEdit* f) { f->cut(); });
-    ActOnFocusedField(AddItem(edit, "EditCopy", "コピー", QKeySequence("Ctrl+C")),
-                      [](QLineEdit* f) { f->copy(); });
-    ActOnFocusedField(AddItem(edit, "EditPaste", "貼り付け", QKeySequence("Ctrl+V")),
-                      [](QLineEdit* f) { f->paste(); });
-    ActOnFocusedField(AddItem(edit, "EditClear", "削除", QKeySequence()), [](QLineEdit* f) { f->del(); });
+    addEditItem(AddItem(edit, "EditCut", "カット", QKeySequence("Ctrl+X")), EditCommand::Cut);
+    addEditItem(AddItem(edit, "EditCopy", "コピー", QKeySequence("Ctrl+C")), EditCommand::Copy);
+    addEditItem(AddItem(edit, "EditPaste", "貼り付け", QKeySequence("Ctrl+V")), EditCommand::Paste);
+    addEditItem(AddItem(edit, "EditClear", "削除", QKeySequence()), EditCommand::Clear);
     AddSeparator(edit, "EditSeparator2");
-    ActOnFocusedField(AddItem(edit, "EditSelectAll", "すべてを選択", QKeySequence("Ctrl+A")),
-                      [](QLineEdit* f) { f->selectAll(); });
+    addEditItem(AddItem(edit, "EditSelectAll", "すべてを選択", QKeySequence("Ctrl+A")),
+                EditCommand::SelectAll);
+
+    // Shown items are always current; a shortcut of an item left disabled lets its key through to
+    // the focused widget, which then handles it itself.
+    connect(edit, &QMenu::aboutToShow, this, &MainMenuBar::enableEditItems);
+    connect(qApp, &QApplication::focusChanged, this, &MainMenuBar::enableEditItems);
+    enableEditItems();
+}
+
+void MainMenuBar::addEditItem(QAction* item, EditCommand command)
+{
+    m_editItems.append({item, command});
+    connect(item, &QAction::triggered, this, [this, command] { Edit(focusedControl(), command); });
+}
+
+QWidget* MainMenuBar::focusedControl() const
+{
+    // The window's own focus, which stays on its control while the menu is open.
+    return window()->focusWidget();
+}
+
+void MainMenuBar::enableEditItems()
+{
+    const QWidget* focused = focusedControl();
+    for (const EditItem& item : m_editItems)
+        item.action->setEnabled(CanEdit(focused, item.command));
 }

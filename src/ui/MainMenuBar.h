@@ -1,6 +1,11 @@
 #pragma once
 
+#include "ui/EditCommands.h"
+
 #include <QMenuBar>
+#include <QVector>
+
+class QAction;
 
 // The File and Edit menus. One shared bar serves the application and the window.
 class MainMenuBar : public QMenuBar
@@ -15,4 +20,15 @@ private:
     MainMenuBar();
     void Untitled0();
     void Untitled1();
+    void addEditItem(QAction* item, EditCommand command);
+    QWidget* focusedControl() const;
+    // Enables each Edit item when the focused control can do its command.
+    void enableEditItems();
+
+    struct EditItem
+    {
+        QAction* action;
+        EditCommand command;
+    };
+    QVector<EditItem> m_editItems;
 };

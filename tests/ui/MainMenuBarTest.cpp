@@ -35,6 +35,14 @@ void ExpectItems(const QMenu* menu, const std::vector<Item>& expected)
     }
 }
 
+// Opens the Edit menu and chooses the item, as a user would; a disabled item does nothing.
+void Choose(MainWindow& w, QAction* item)
+{
+    QMenu* menu = w.EditMenu()->menu();
+    emit menu->aboutToShow();
+    item->trigger();
+}
+
 }  // namespace
 
 TEST(MainMenuBar, FileAndEditMenusInOrderWithTheirItemsTextsAndShortcuts)
@@ -90,26 +98,76 @@ TEST(MainMenuBar, EditItemsActOnTheFocusedTextField)
     ASSERT_TRUE(field->hasFocus());
     field->setText("123");
 
-    w.EditSelectAll()->trigger();
+    Choose(w, w.EditSelectAll());
     EXPECT_EQ(field->selectedText(), "123");
-    w.EditCopy()->trigger();
+    Choose(w, w.EditCopy());
     EXPECT_EQ(QApplication::clipboard()->text(), "123");
-    w.EditCut()->trigger();
+    Choose(w, w.EditCut());
     EXPECT_EQ(field->text(), "");
-    w.EditPaste()->trigger();
-    w.EditPaste()->trigger();
+    Choose(w, w.EditPaste());
+    Choose(w, w.EditPaste());
     EXPECT_EQ(field->text(), "123123");
-    w.EditUndo()->trigger();
+    Choose(w, w.EditUndo());
     EXPECT_EQ(field->text(), "123");
     field->setCursorPosition(0);
-    w.EditClear()->trigger();
+    Choose(w, w.EditClear());
     EXPECT_EQ(field->text(), "23");
 
     // Without a focused field the items do nothing.
     w.MainLB()->setFocus();
-    w.EditSelectAll()->trigger();
-    w.EditClear()->trigger();
+    Choose(w, w.EditSelectAll());
+    Choose(w, w.EditClear());
     EXPECT_EQ(field->text(), "23");
+}
+
+TEST(MainMenuBar, ListKeysReachTheListAndItemsFollowTheFocus)
+{
+    MainWindow w;
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTableWidget* list = w.MainLB();
+    list->setRowCount(3);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 4; ++column)
+            list->setItem(row, column, new QTableWidgetItem(QString("r%1c%2").arg(row).arg(column)));
+    }
+
+    w.SearchTF()->setFocus();
+    EXPECT_FALSE(w.EditSelectAll()->isEnabled());
+    EXPECT_FALSE(w.EditCopy()->isEnabled());
+    list->setFocus();
+    EXPECT_TRUE(w.EditSelectAll()->isEnabled());
+    EXPECT_TRUE(w.EditCopy()->isEnabled());
+    EXPECT_FALSE(w.EditPaste()->isEnabled());
+    EXPECT_FALSE(w.EditUndo()->isEnabled());
+
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(list->selectionModel()->selectedRows().size(), 3);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_NE(list->currentItem(), nullptr);
+    EXPECT_EQ(QApplication::clipboard()->text(), list->currentItem()->text());
+
+    // A list of one row at a time cannot select all; the key still reaches it and does nothing.
+    QTableWidget* side = w.CorrespondanceLB(0);
+    side->setFocus();
+    EXPECT_FALSE(w.EditSelectAll()->isEnabled());
+    QTest::keyClick(side, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(list->selectionModel()->selectedRows().size(), 3);
+
+    // The menu shows what the field can do at the moment it opens.
+    QLineEdit* field = w.SearchTF();
+    field->setFocus();
+    QTest::keyClicks(field, "12");
+    emit w.EditMenu()->menu()->aboutToShow();
+    EXPECT_TRUE(w.EditSelectAll()->isEnabled());
+    EXPECT_TRUE(w.EditUndo()->isEnabled());
+    EXPECT_FALSE(w.EditCopy()->isEnabled());
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    emit w.EditMenu()->menu()->aboutToShow();
+    EXPECT_TRUE(w.EditCopy()->isEnabled());
+    EXPECT_TRUE(w.EditCut()->isEnabled());
 }
 
 TEST(MainMenuBar, QuitClosesTheWindow)
