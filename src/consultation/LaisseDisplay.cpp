@@ -103,6 +103,9 @@ void MainWindow::CorrespondanceLB_Change(QTableWidget* sender)
 
 void MainWindow::PrevNextLaisse_Action(BevelButton* sender)
 {
+    // Before any manuscript is current there is nothing to step through.
+    if (ThisApp::CurrentSigla.isEmpty())
+        return;
     // Saturating: the step has no bound, and a number at the end of the range stays there.
     const auto* member = qobject_cast<MainWindowControls::PrevNextLaisse*>(sender);
     const qint64 current = ThisApp::CurrentLaisseNum;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTableWidget>
@@ -48,8 +49,12 @@ void TakeDefaultSize(QFont& font, const QFont& defaultFont)
 void MainWindow::Event_Open()
 {
     const std::optional<WindowSettings> settings = ReadWindowSettings(ThisApp::PreferenceFolder);
-    if (!settings)
+    if (!settings) {
+        // The lists take the size that the size box shows from the first start on, so that the
+        // size stored at quit changes nothing at the next start.
+        SizePU_TextChanged(SizePU());
         return;
+    }
 
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
@@ -90,9 +95,11 @@ void MainWindow::Event_Close()
 
 void MainWindow::FontPU_Open(QComboBox* sender)
 {
-    // Filling the popup is not a choice of font: the lists keep theirs until the user picks one.
+    // Filling the popup is not a choice of font: the lists keep theirs until the user picks one,
+    // and the popup shows the family they are drawn in.
     const QSignalBlocker blocker(sender);
     sender->addItems(QFontDatabase::families());
+    sender->setCurrentIndex(sender->findText(QFontInfo(MainLB()->font()).family()));
 }
 
 void MainWindow::FontPU_Change(QComboBox* sender)

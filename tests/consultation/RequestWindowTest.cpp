@@ -323,6 +323,19 @@ TEST(LaisseDisplay, CorrespondenceRowOpensItsFirstLaisse)
     EXPECT_TRUE(fixture.texts().isEmpty());
 }
 
+TEST(LaisseDisplay, StepButtonsBeforeAnyRequestChangeNothing)
+{
+    ConsultationFixture fixture;
+    MainWindow& window = fixture.window();
+    window.show();
+    const QString status = Status(fixture);
+    QTest::mouseClick(window.PrevNextLaisse(1), Qt::LeftButton);
+    QTest::mouseClick(window.PrevNextLaisse(0), Qt::LeftButton);
+    EXPECT_EQ(Status(fixture), status);
+    EXPECT_EQ(ThisApp::CurrentLaisseNum, 0);
+    EXPECT_TRUE(fixture.texts().isEmpty());
+}
+
 TEST(LaisseDisplay, StepsThroughOwnNumbering)
 {
     ConsultationFixture fixture;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -68,6 +69,25 @@ TEST_F(SettingsWindowTest, FirstRunKeepsTheLayout)
     EXPECT_EQ(window.StatusST()->text(), FirstStatus);
     EXPECT_EQ(ThisApp::CurrentSigla, QString());
     EXPECT_EQ(window.FontPU()->count(), QFontDatabase::families().size());
+}
+
+// The popups show what the lists use, and quitting without a choice stores nothing that the
+// next start would draw differently.
+TEST_F(SettingsWindowTest, TwoStartsWithoutAChoiceDrawTheListsAlike)
+{
+    MainWindow& window = fixture.window();
+    const QFontInfo first(window.MainLB()->font());
+    EXPECT_EQ(window.FontPU()->currentText(), first.family());
+    EXPECT_EQ(first.pointSizeF(), window.SizePU()->currentText().toDouble());
+    window.close();
+
+    const auto next = reopen();
+    for (const QTableWidget* list : lists(*next)) {
+        const QFontInfo second(list->font());
+        EXPECT_EQ(second.family(), first.family());
+        EXPECT_EQ(second.pointSizeF(), first.pointSizeF());
+    }
+    EXPECT_EQ(next->FontPU()->currentText(), first.family());
 }
 
 TEST_F(SettingsWindowTest, CloseWritesAndTheNextOpenRestores)
@@ -160,7 +180,7 @@ TEST_F(SettingsWindowTest, IndexesPastThePopupsLeaveThemAsLaidOut)
     EXPECT_EQ(next->ManuscriptPU()->currentIndex(), 0);
     EXPECT_EQ(next->EditionPU()->currentIndex(), 0);
     EXPECT_EQ(next->LaisseVersePU()->currentIndex(), 0);
-    EXPECT_EQ(next->FontPU()->currentIndex(), 0);
+    EXPECT_EQ(next->FontPU()->currentText(), QFontInfo(next->MainLB()->font()).family());
 }
 
 TEST_F(SettingsWindowTest, AWindowOffEveryScreenComesBackOnThePrimaryOne)
