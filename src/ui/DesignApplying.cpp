@@ -51,8 +51,7 @@ void ApplyList(QTableWidget* list, const ControlProperties& row)
     header->setStretchLastSection(true);
     // Headings keep their weight while rows are selected.
     header->setHighlightSections(false);
-    KeepColumnShares(list, row.columnPercents);
-    KeepRowsFittingTheFont(list);
+    KeepListSized(list, row.columnPercents);
 }
 
 void ApplyPopup(QComboBox* popup, const ControlProperties& row)

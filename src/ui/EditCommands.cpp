@@ -88,7 +88,7 @@ bool CanEdit(const QWidget* focused, EditCommand command)
     return false;
 }
 
-void Edit(QWidget* focused, EditCommand command)
+void SendEditKey(QWidget* focused, EditCommand command)
 {
     if (!focused)
         return;

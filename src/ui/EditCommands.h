@@ -13,4 +13,4 @@ enum class EditCommand { Undo, Cut, Copy, Paste, Clear, SelectAll };
 bool CanEdit(const QWidget* focused, EditCommand command);
 
 // Sends focused the press and release of the command's standard key.
-void Edit(QWidget* focused, EditCommand command);
+void SendEditKey(QWidget* focused, EditCommand command);

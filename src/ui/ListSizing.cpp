@@ -12,55 +12,33 @@ namespace {
 // descenders are never cut, little enough that a 200 px side list shows seven rows at 12 points.
 constexpr int RowMargin = 4;
 
-// Watches the list's viewport, whose width drops when the vertical scroll bar appears.
-class ColumnShares : public QObject
+// Watches the list for a new font and its viewport, whose width drops when the vertical scroll
+// bar appears.
+class ListSizing : public QObject
 {
 public:
-    ColumnShares(QTableWidget* list, QVector<int> percents)
-        : QObject(list), m_list(list), m_percents(std::move(percents))
-    {
-        list->viewport()->installEventFilter(this);
-        apply();
-    }
-
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Resize)
-            apply();
-        return false;
-    }
-
-private:
-    void apply()
-    {
-        const int width = m_list->viewport()->width();
-        const int count = qMin(static_cast<int>(m_percents.size()), m_list->columnCount() - 1);
-        for (int column = 0; column < count; ++column)
-            m_list->setColumnWidth(column, width * m_percents.at(column) / 100);
-    }
-
-    QTableWidget* m_list;
-    QVector<int> m_percents;
-};
-
-class RowsFittingTheFont : public QObject
-{
-public:
-    explicit RowsFittingTheFont(QTableWidget* list) : QObject(list), m_list(list)
+    ListSizing(QTableWidget* list, QVector<int> percents)
+        : QObject(list), m_list(list), m_viewport(list->viewport()),
+          m_percents(std::move(percents))
     {
         list->installEventFilter(this);
-        apply();
+        m_viewport->installEventFilter(this);
+        fitRows();
+        shareColumns();
     }
 
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::FontChange)
-            apply();
+        // Compares pointers only: the viewport also reports to us while the list is destroyed.
+        if (event->type() == QEvent::FontChange && watched == m_list)
+            fitRows();
+        else if (event->type() == QEvent::Resize && watched == m_viewport)
+            shareColumns();
         return false;
     }
 
 private:
-    void apply()
+    void fitRows()
     {
         const int height = m_list->fontMetrics().lineSpacing() + RowMargin;
         // The header's own minimum follows its font with a wider margin; ours is the one that
@@ -70,19 +48,24 @@ private:
         rows->setDefaultSectionSize(height);
     }
 
+    void shareColumns()
+    {
+        const int width = m_viewport->width();
+        const int count = qMin(static_cast<int>(m_percents.size()), m_list->columnCount() - 1);
+        for (int column = 0; column < count; ++column)
+            m_list->setColumnWidth(column, width * m_percents.at(column) / 100);
+    }
+
     QTableWidget* m_list;
+    QWidget* m_viewport;
+    QVector<int> m_percents;
 };
 
 }  // namespace
 
-void KeepColumnShares(QTableWidget* list, const QVector<int>& percents)
+void KeepListSized(QTableWidget* list, const QVector<int>& columnPercents)
 {
-    new ColumnShares(list, percents);
-}
-
-void KeepRowsFittingTheFont(QTableWidget* list)
-{
-    new RowsFittingTheFont(list);
+    new ListSizing(list, columnPercents);
 }
 
 }  // namespace MainWindowControls

@@ -6,12 +6,10 @@ class QTableWidget;
 
 namespace MainWindowControls {
 
-// Keeps a list's columns at their share of the width its rows can use, which leaves out the
-// vertical scroll bar while it shows; the last column takes the rest.
-void KeepColumnShares(QTableWidget* list, const QVector<int>& percents);
-
-// Keeps a list's rows as high as a line of its font plus a small margin, whatever font or size
-// the list is given later.
-void KeepRowsFittingTheFont(QTableWidget* list);
+// Keeps a list sized to what it shows, whatever font, size or rows it is given later:
+// - each row as high as a line of the list's font plus a small margin;
+// - the columns at their share in percent of the width the rows can use, which leaves out the
+//   vertical scroll bar while it shows; the last column takes the rest.
+void KeepListSized(QTableWidget* list, const QVector<int>& columnPercents);
 
 }  // namespace MainWindowControls

@@ -72,8 +72,9 @@ void MainMenuBar::Untitled1()
     addEditItem(AddItem(edit, "EditSelectAll", "すべてを選択", QKeySequence("Ctrl+A")),
                 EditCommand::SelectAll);
 
-    // Shown items are always current; a shortcut of an item left disabled lets its key through to
-    // the focused widget, which then handles it itself.
+    // The items follow the focus and are set again as the menu opens, so what it shows is current.
+    // A shortcut of an item left disabled lets its key through to the focused widget, which then
+    // handles it itself.
     connect(edit, &QMenu::aboutToShow, this, &MainMenuBar::enableEditItems);
     connect(qApp, &QApplication::focusChanged, this, &MainMenuBar::enableEditItems);
     enableEditItems();
@@ -82,7 +83,8 @@ void MainMenuBar::Untitled1()
 void MainMenuBar::addEditItem(QAction* item, EditCommand command)
 {
     m_editItems.append({item, command});
-    connect(item, &QAction::triggered, this, [this, command] { Edit(focusedControl(), command); });
+    connect(item, &QAction::triggered, this,
+            [this, command] { SendEditKey(focusedControl(), command); });
 }
 
 QWidget* MainMenuBar::focusedControl() const

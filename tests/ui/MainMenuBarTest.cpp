@@ -35,11 +35,16 @@ void ExpectItems(const QMenu* menu, const std::vector<Item>& expected)
     }
 }
 
+// What the Edit menu does as it opens, without showing it.
+void OpenEditMenu(MainWindow& w)
+{
+    emit w.EditMenu()->menu()->aboutToShow();
+}
+
 // Opens the Edit menu and chooses the item, as a user would; a disabled item does nothing.
 void Choose(MainWindow& w, QAction* item)
 {
-    QMenu* menu = w.EditMenu()->menu();
-    emit menu->aboutToShow();
+    OpenEditMenu(w);
     item->trigger();
 }
 
@@ -130,7 +135,7 @@ TEST(MainMenuBar, ListKeysReachTheListAndItemsFollowTheFocus)
     list->setRowCount(3);
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 4; ++column)
-            list->setItem(row, column, new QTableWidgetItem(QString("r%1c%2").arg(row).arg(column)));
+            list->setItem(row, column, new QTableWidgetItem(QString("%1,%2").arg(row).arg(column)));
     }
 
     w.SearchTF()->setFocus();
@@ -160,12 +165,12 @@ TEST(MainMenuBar, ListKeysReachTheListAndItemsFollowTheFocus)
     QLineEdit* field = w.SearchTF();
     field->setFocus();
     QTest::keyClicks(field, "12");
-    emit w.EditMenu()->menu()->aboutToShow();
+    OpenEditMenu(w);
     EXPECT_TRUE(w.EditSelectAll()->isEnabled());
     EXPECT_TRUE(w.EditUndo()->isEnabled());
     EXPECT_FALSE(w.EditCopy()->isEnabled());
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    emit w.EditMenu()->menu()->aboutToShow();
+    OpenEditMenu(w);
     EXPECT_TRUE(w.EditCopy()->isEnabled());
     EXPECT_TRUE(w.EditCut()->isEnabled());
 }
