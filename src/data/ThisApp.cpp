@@ -1,5 +1,6 @@
 #include "ThisApp.h"
 
+#include "DataPassword.h"
 #include "ManuscriptObj.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
@@ -19,7 +20,7 @@ QList<std::shared_ptr<Correspondance>> Correspondances;
 std::optional<QHash<QString, QString>> DescriptionDic;
 QString CurrentSigla;
 qint64 CurrentLaisseNum = 0;
-const QString DataPW = QStringLiteral("q4#Tz9!m");
+const QString DataPW = QString::fromUtf8(DataPassword);
 
 namespace {
 
