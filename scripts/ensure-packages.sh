@@ -3,11 +3,11 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libzip-dev
+  cmake ninja-build g++
+  qt6-base-dev libgl-dev libarchive-dev
   googletest libgtest-dev
   fonts-noto-cjk fonts-dejavu-core
-  zip p7zip-full
+  p7zip-full zip libarchive-tools python3
 )
 
 missing=()

@@ -1,123 +1,240 @@
 #include "UnZipReader.h"
 
+#include "Utf8CharacterType.h"
+
 #include <QFile>
 
-#include <zip.h>
+#include <archive.h>
+#include <archive_entry.h>
 
 #include <algorithm>
-#include <cstdint>
+#include <cerrno>
+#include <utility>
 
 namespace {
 
+// Lasterror values of the reader's own, where libarchive names no error number.
+constexpr int NoEntry = ENOENT;
+constexpr int Misuse = EINVAL;
+constexpr int Damaged = EIO;
+constexpr int NotAFile = EPERM;
+constexpr int TooLong = EFBIG;
+
 // A caller may ask for any count; memory stays bounded by this much per read.
 constexpr qint64 LargestChunk = 16 * 1024 * 1024;
+constexpr size_t ArchiveBlockSize = 64 * 1024;
 
-int errorOr(int code, int fallback)
+// A name without the UTF-8 flag that is not UTF-8 either is in the zip format's original code
+// page, IBM 437, as older Windows archivers write names.
+QString fromCodePage437(const QByteArray& name)
 {
-    return code != ZIP_ER_OK ? code : fallback;
+    static const QString upperHalf = QStringLiteral(
+        u"ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜ¢£¥₧ƒáíóúñÑªº¿⌐¬½¼¡«»░▒▓│┤╡╢╖╕╣║╗╝╜╛┐"
+        u"└┴┬├─┼╞╟╚╔╩╦╠═╬╧╨╤╥╙╘╒╓╫╪┘┌█▄▌▐▀αßΓπΣσµτΦΘΩδ∞φε∩≡±≥≤⌠⌡÷≈°∙·√ⁿ²■\u00A0");
+    QString text;
+    text.reserve(name.size());
+    for (const char byte : name)
+        text.append(quint8(byte) < 0x80 ? QChar(quint8(byte)) : upperHalf.at(quint8(byte) - 0x80));
+    return text;
 }
 
-int archiveError(zip* archive, int fallback)
+int errorOf(archive* reader, int fallback)
 {
-    return errorOr(zip_error_code_zip(zip_get_error(archive)), fallback);
-}
-
-int fileError(zip_file* file, int fallback)
-{
-    return errorOr(zip_error_code_zip(zip_file_get_error(file)), fallback);
+    const int error = archive_errno(reader);
+    return error != 0 ? error : fallback;
 }
 
 } // namespace
 
-UnZipReader::UnZipReader(const QString& archivePath)
+UnZipReader::UnZipReader(const QString& archivePath) : m_path(QFile::encodeName(archivePath))
 {
-    int error = ZIP_ER_OK;
-    m_archive = zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY, &error);
-    if (!m_archive) {
-        m_lastError = errorOr(error, ZIP_ER_OPEN);
-        return;
-    }
-    const zip_int64_t count = zip_get_num_entries(m_archive, 0);
-    m_entryCount = count > 0 ? count : 0;
+    m_lastError = openArchive(QByteArray());
 }
 
 UnZipReader::~UnZipReader()
 {
+    closeArchive();
+}
+
+// libarchive takes its passwords before the archive is opened and keeps them all, trying each on
+// every entry; so each password gets a reader of its own, and reading an entry again starts over
+// too, since entries are read forwards only.
+int UnZipReader::openArchive(QByteArray password)
+{
+    closeArchive();
+    const Utf8CharacterType utf8;
+    m_archive = archive_read_new();
+    if (!m_archive)
+        return ENOMEM;
+    // The central directory gives every entry's sizes, which entries written with a data
+    // descriptor leave out of their local header.
+    archive_read_support_format_zip_seekable(m_archive);
+    // libarchive takes no empty password; an entry that needs one then fails to open.
+    if (!password.isEmpty() && archive_read_add_passphrase(m_archive, password.constData()) != ARCHIVE_OK) {
+        const int error = errorOf(m_archive, Misuse);
+        closeArchive();
+        return error;
+    }
+    m_password = password;
+    if (archive_read_open_filename(m_archive, m_path.constData(), ArchiveBlockSize) != ARCHIVE_OK) {
+        const int error = errorOf(m_archive, Damaged);
+        closeArchive();
+        return error;
+    }
+    return 0;
+}
+
+void UnZipReader::closeArchive()
+{
     closeOpenEntry();
     if (m_archive)
-        zip_discard(m_archive);
+        archive_read_free(m_archive);
+    m_archive = nullptr;
+    m_entry = nullptr;
+    m_index = -1;
+    m_password.clear();
+    m_dataTouched = false;
+}
+
+// A header the archive reads with a warning (a name it could not convert) is still an entry;
+// one it failed to read is an entry that does not open. Past the end, or after a fatal error,
+// there is no current entry.
+int UnZipReader::readHeader()
+{
+    const Utf8CharacterType utf8;
+    archive_entry* entry = nullptr;
+    const int status = archive_read_next_header(m_archive, &entry);
+    m_dataTouched = false;
+    if (status == ARCHIVE_OK || status == ARCHIVE_WARN || status == ARCHIVE_FAILED) {
+        m_entry = entry;
+        m_entryUnreadable = status == ARCHIVE_FAILED;
+        ++m_index;
+        return 0;
+    }
+    m_entry = nullptr;
+    return status == ARCHIVE_EOF ? NoEntry : errorOf(m_archive, Damaged);
+}
+
+int UnZipReader::reopenAt(qint64 index, QByteArray password)
+{
+    if (const int error = openArchive(std::move(password)))
+        return error;
+    while (m_index < index) {
+        if (const int error = readHeader())
+            return error;
+    }
+    return 0;
 }
 
 void UnZipReader::closeOpenEntry()
 {
-    if (m_file) {
-        zip_fclose(m_file);
-        m_file = nullptr;
-    }
+    m_open = false;
+    m_block = nullptr;
+    m_blockLeft = 0;
 }
 
 void UnZipReader::GoToFirstFile()
 {
     closeOpenEntry();
     if (!m_archive) {
-        m_lastError = ZIP_ER_INVAL;
+        m_lastError = Misuse;
         return;
     }
-    m_index = 0;
-    m_lastError = m_entryCount > 0 ? ZIP_ER_OK : ZIP_ER_NOENT;
+    if (m_index >= 0 || m_dataTouched) {
+        if (const int error = reopenAt(-1, m_password)) {
+            m_lastError = error;
+            return;
+        }
+    }
+    m_lastError = readHeader();
 }
 
 void UnZipReader::GoToNextFile()
 {
     closeOpenEntry();
     if (!m_archive || m_index < 0) {
-        m_lastError = ZIP_ER_INVAL;
+        m_lastError = Misuse;
         return;
     }
-    if (m_index + 1 >= m_entryCount) {
-        m_index = m_entryCount;
-        m_lastError = ZIP_ER_NOENT;
+    if (!m_entry) {
+        m_lastError = NoEntry;
         return;
     }
-    ++m_index;
-    m_lastError = ZIP_ER_OK;
+    m_lastError = readHeader();
 }
 
 QString UnZipReader::FileName() const
 {
-    if (!m_archive || m_index < 0 || m_index >= m_entryCount)
+    if (!m_entry)
         return QString();
-    // Names flagged as UTF-8 or valid UTF-8 come as they are; old code-page names are converted.
-    const char* name = zip_get_name(m_archive, zip_uint64_t(m_index), ZIP_FL_ENC_GUESS);
-    return name ? QString::fromUtf8(name) : QString();
+    const Utf8CharacterType utf8;
+    if (const char* name = archive_entry_pathname_utf8(m_entry))
+        return QString::fromUtf8(name);
+    // libarchive keeps a name without the UTF-8 flag as it is stored, and drops one that is
+    // flagged but not UTF-8: that entry has no name.
+    const char* stored = archive_entry_pathname(m_entry);
+    return stored ? fromCodePage437(stored) : QString();
 }
 
 void UnZipReader::OpenCurrentFile(const QString& password)
 {
     closeOpenEntry();
-    if (!m_archive || m_index < 0 || m_index >= m_entryCount) {
-        m_lastError = ZIP_ER_INVAL;
+    if (!m_entry) {
+        m_lastError = Misuse;
         return;
     }
-    zip_stat_t info;
-    zip_stat_init(&info);
-    if (zip_stat_index(m_archive, zip_uint64_t(m_index), 0, &info) != 0
-        || !(info.valid & ZIP_STAT_SIZE) || info.size > zip_uint64_t(INT64_MAX)) {
-        m_lastError = archiveError(m_archive, ZIP_ER_INCONS);
+    if (m_entryUnreadable) {
+        m_lastError = Damaged;
+        return;
+    }
+    if (archive_entry_filetype(m_entry) != AE_IFREG) {
+        m_lastError = NotAFile;
         return;
     }
     const QByteArray secret = password.toUtf8();
-    m_file = zip_fopen_index_encrypted(m_archive, zip_uint64_t(m_index), 0,
-                                       secret.isEmpty() ? nullptr : secret.constData());
-    if (!m_file) {
-        m_lastError = archiveError(m_archive, ZIP_ER_READ);
-        return;
+    if (m_dataTouched || m_password != secret) {
+        if (const int error = reopenAt(m_index, secret)) {
+            m_lastError = error;
+            return;
+        }
     }
-    m_declaredSize = qint64(info.size);
+    m_dataTouched = true;
+    m_declaredSize = archive_entry_size_is_set(m_entry) ? qint64(archive_entry_size(m_entry)) : -1;
+    m_fetched = 0;
     m_delivered = 0;
+    m_blocksDone = false;
     m_entryDone = false;
-    m_entryError = ZIP_ER_OK;
-    m_lastError = ZIP_ER_OK;
+    m_entryError = 0;
+    // The password is checked when the first data is decrypted, so an entry that it does not
+    // open fails here rather than at the first read.
+    m_lastError = nextBlock();
+    m_open = m_lastError == 0;
+}
+
+// Makes the next block of the entry's data current; at the end of the data there is none.
+int UnZipReader::nextBlock()
+{
+    const void* data = nullptr;
+    size_t size = 0;
+    la_int64_t offset = 0;
+    const int status = archive_read_data_block(m_archive, &data, &size, &offset);
+    if (status == ARCHIVE_EOF) {
+        m_blocksDone = true;
+        m_block = nullptr;
+        m_blockLeft = 0;
+        return 0;
+    }
+    // Any warning on the data (a checksum or authentication code that does not match) fails it.
+    if (status != ARCHIVE_OK)
+        return errorOf(m_archive, Damaged);
+    if (offset != m_fetched)
+        return Damaged;
+    m_fetched += qint64(size);
+    if (m_declaredSize >= 0 && m_fetched > m_declaredSize)
+        return TooLong;
+    m_block = static_cast<const char*>(data);
+    m_blockLeft = size;
+    return 0;
 }
 
 QByteArray UnZipReader::failRead(int error)
@@ -125,65 +242,55 @@ QByteArray UnZipReader::failRead(int error)
     m_entryDone = true;
     m_entryError = error;
     m_lastError = error;
-    return QByteArray();
-}
-
-// libzip checks the CRC only on a read that returns 0, and only a read past the declared size
-// shows that an entry holds more than it claims.
-QByteArray UnZipReader::finishEntry()
-{
-    char extra;
-    const zip_int64_t got = zip_fread(m_file, &extra, 1);
-    if (got < 0)
-        return failRead(fileError(m_file, ZIP_ER_READ));
-    if (got > 0)
-        return failRead(ZIP_ER_INCONS);
-    m_entryDone = true;
-    m_entryError = ZIP_ER_OK;
-    m_lastError = ZIP_ER_OK;
+    m_block = nullptr;
+    m_blockLeft = 0;
     return QByteArray();
 }
 
 QByteArray UnZipReader::ReadCurrentFile(qint64 count)
 {
-    if (!m_file) {
-        m_lastError = ZIP_ER_INVAL;
+    if (!m_open) {
+        m_lastError = Misuse;
         return QByteArray();
     }
     if (m_entryDone) {
         m_lastError = m_entryError;
         return QByteArray();
     }
-    const qint64 remaining = m_declaredSize - m_delivered;
-    if (remaining == 0)
-        return finishEntry();
-    if (count <= 0) {
-        m_lastError = ZIP_ER_OK;
+    m_lastError = 0;
+    if (count <= 0)
         return QByteArray();
+    const qint64 wanted = std::min(count, LargestChunk);
+    QByteArray chunk;
+    chunk.reserve(m_declaredSize >= 0 ? std::min(wanted, m_declaredSize - m_delivered) : wanted);
+    while (chunk.size() < wanted) {
+        if (m_blockLeft == 0) {
+            if (m_blocksDone)
+                break;
+            if (const int error = nextBlock())
+                return failRead(error);
+            continue;
+        }
+        const size_t taken = std::min(m_blockLeft, size_t(wanted - chunk.size()));
+        chunk.append(m_block, qsizetype(taken));
+        m_block += taken;
+        m_blockLeft -= taken;
     }
-    const qint64 wanted = std::min({count, remaining, LargestChunk});
-    QByteArray chunk(wanted, Qt::Uninitialized);
-    const zip_int64_t got = zip_fread(m_file, chunk.data(), zip_uint64_t(wanted));
-    if (got < 0)
-        return failRead(fileError(m_file, ZIP_ER_READ));
-    // The entry ended before the size it declares.
-    if (got == 0)
-        return failRead(ZIP_ER_INCONS);
-    chunk.truncate(got);
-    m_delivered += got;
-    m_lastError = ZIP_ER_OK;
+    if (chunk.isEmpty()) {
+        // The data ended before the size the entry declares.
+        if (m_declaredSize >= 0 && m_delivered != m_declaredSize)
+            return failRead(Damaged);
+        m_entryDone = true;
+        return chunk;
+    }
+    m_delivered += chunk.size();
     return chunk;
 }
 
 void UnZipReader::CloseCurrentFile()
 {
-    if (!m_file) {
-        m_lastError = ZIP_ER_INVAL;
-        return;
-    }
-    const int error = zip_fclose(m_file);
-    m_file = nullptr;
-    m_lastError = error;
+    m_lastError = m_open ? 0 : Misuse;
+    closeOpenEntry();
 }
 
 int UnZipReader::Lasterror() const

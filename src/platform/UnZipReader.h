@@ -3,17 +3,20 @@
 #include <QByteArray>
 #include <QString>
 
-struct zip;
-struct zip_file;
+struct archive;
+struct archive_entry;
 
 // Walks a zip archive whose entries share one password, one entry at a time. Entries may be
-// encrypted with WinZip AES or traditional PKWARE encryption, or not at all.
+// stored or deflated, and encrypted with WinZip AES (AE-1 or AE-2, 128, 192 or 256 bits),
+// with traditional PKWARE encryption, or not at all.
 //
-// Lasterror() is 0 after a call that succeeded and non-zero after one that failed. A read that
-// fails part-way (bad CRC, a wrong traditional password that passed the header check, a
-// truncated archive, more data than the entry declares) returns an empty chunk and leaves
-// Lasterror() non-zero, so a caller can tell it from the end of the entry (empty chunk,
-// Lasterror() 0). No read ever yields more bytes than the entry declares.
+// Lasterror() is 0 after a call that succeeded and non-zero after one that failed. Each entry's
+// integrity is checked as it is read: the authentication code of a WinZip AES entry, the
+// checksum of any other that has one. A read that fails part-way (an integrity check, a wrong
+// password that passed the password check, a truncated archive, more or less data than the
+// entry declares) returns an empty chunk and leaves Lasterror() non-zero, so a caller can tell
+// it from the end of the entry (empty chunk, Lasterror() 0). No read ever yields more bytes
+// than the entry declares. Only regular files open: a folder or link entry does not.
 class UnZipReader
 {
 public:
@@ -31,15 +34,31 @@ public:
     int Lasterror() const;
 
 private:
+    // By value: a reopening passes m_password, which opening clears.
+    int openArchive(QByteArray password);
+    void closeArchive();
+    int readHeader();
+    int reopenAt(qint64 index, QByteArray password);
     void closeOpenEntry();
+    int nextBlock();
     QByteArray failRead(int error);
-    QByteArray finishEntry();
 
-    zip* m_archive = nullptr;
-    zip_file* m_file = nullptr;
+    QByteArray m_path;
+    archive* m_archive = nullptr;
+    // The current entry, owned by m_archive; null before the first entry and after the last.
+    archive_entry* m_entry = nullptr;
     qint64 m_index = -1;
-    qint64 m_entryCount = 0;
-    qint64 m_declaredSize = 0;
+    bool m_entryUnreadable = false;
+    // The password that m_archive was opened with; empty for none.
+    QByteArray m_password;
+    bool m_dataTouched = false;
+
+    bool m_open = false;
+    const char* m_block = nullptr;
+    size_t m_blockLeft = 0;
+    qint64 m_fetched = 0;
+    bool m_blocksDone = false;
+    qint64 m_declaredSize = -1;
     qint64 m_delivered = 0;
     // Set once the entry has been read to its end or a read failed; later reads repeat the outcome.
     bool m_entryDone = false;

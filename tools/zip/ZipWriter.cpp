@@ -1,12 +1,18 @@
 #include "ZipWriter.h"
 
+#include "platform/Utf8CharacterType.h"
+
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QSaveFile>
 #include <QtEndian>
 
-#include <zip.h>
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <memory>
 
 namespace {
 
@@ -17,53 +23,47 @@ bool fail(QString* error, const QString& message)
     return false;
 }
 
-QString archiveMessage(zip* archive)
+la_ssize_t writeToFile(archive*, void* file, const void* buffer, size_t length)
 {
-    return QString::fromUtf8(zip_strerror(archive));
+    return la_ssize_t(static_cast<QSaveFile*>(file)->write(static_cast<const char*>(buffer), qint64(length)));
 }
 
-// libzip writes no file for an archive without entries, so its end record is written here.
-bool writeEmptyArchive(const QString& archivePath, QString* error)
-{
-    QByteArray endRecord(22, '\0');
-    qToLittleEndian<quint32>(0x06054b50, endRecord.data());
-    QSaveFile file(archivePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(endRecord) != endRecord.size() || !file.commit())
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(archivePath, file.errorString()));
-    return true;
-}
-
-zip_uint16_t libzipMethod(ZipEncryption encryption)
+const char* encryptionOption(ZipEncryption encryption)
 {
     switch (encryption) {
     case ZipEncryption::Aes256:
-        return ZIP_EM_AES_256;
+        return "aes256";
     case ZipEncryption::Traditional:
-        return ZIP_EM_TRAD_PKWARE;
+        return "zipcrypt";
     case ZipEncryption::None:
         break;
     }
-    return ZIP_EM_NONE;
+    return nullptr;
 }
 
-bool addEntry(zip* archive, const ZipEntry& entry, const QByteArray& password, ZipEncryption encryption)
+using ArchiveWriter = std::unique_ptr<archive, decltype(&archive_write_free)>;
+using Entry = std::unique_ptr<archive_entry, decltype(&archive_entry_free)>;
+
+QString writerMessage(archive* writer)
 {
-    const QByteArray name = entry.name.toUtf8();
-    if (entry.isFolder)
-        return zip_dir_add(archive, name.constData(), ZIP_FL_ENC_UTF_8) >= 0;
-    zip_source_t* source = zip_source_buffer(archive, entry.content.constData(),
-                                             zip_uint64_t(entry.content.size()), 0);
-    if (!source)
+    const char* message = archive_error_string(writer);
+    return message ? QString::fromUtf8(message) : QStringLiteral("unknown error");
+}
+
+bool addEntry(archive* writer, const ZipEntry& entry, qint64 modified)
+{
+    const Entry header(archive_entry_new(), &archive_entry_free);
+    archive_entry_set_pathname_utf8(header.get(), entry.name.toUtf8().constData());
+    archive_entry_set_filetype(header.get(), entry.isFolder ? AE_IFDIR : AE_IFREG);
+    archive_entry_set_perm(header.get(), entry.isFolder ? 0755 : 0644);
+    archive_entry_set_size(header.get(), entry.isFolder ? 0 : entry.content.size());
+    archive_entry_set_mtime(header.get(), time_t(modified), 0);
+    if (archive_write_header(writer, header.get()) != ARCHIVE_OK)
         return false;
-    const zip_int64_t index = zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8);
-    if (index < 0) {
-        zip_source_free(source);
+    if (!entry.isFolder && !entry.content.isEmpty()
+        && archive_write_data(writer, entry.content.constData(), size_t(entry.content.size())) != entry.content.size())
         return false;
-    }
-    if (encryption == ZipEncryption::None)
-        return true;
-    return zip_file_set_encryption(archive, zip_uint64_t(index), libzipMethod(encryption),
-                                   password.constData()) == 0;
+    return archive_write_finish_entry(writer) == ARCHIVE_OK;
 }
 
 // The smallest AppleDouble header a Mac archiver leaves for a file without extra attributes.
@@ -82,31 +82,31 @@ bool WriteZip(const QString& archivePath, const QList<ZipEntry>& entries, const 
 {
     if (encryption != ZipEncryption::None && password.isEmpty())
         return fail(error, QStringLiteral("An encrypted archive needs a password."));
-    if (entries.isEmpty())
-        return writeEmptyArchive(archivePath, error);
 
-    int openError = ZIP_ER_OK;
-    zip* archive = zip_open(QFile::encodeName(archivePath).constData(), ZIP_CREATE | ZIP_TRUNCATE, &openError);
-    if (!archive) {
-        zip_error_t details;
-        zip_error_init_with_code(&details, openError);
-        const QString message = QString::fromUtf8(zip_error_strerror(&details));
-        zip_error_fini(&details);
-        return fail(error, QStringLiteral("Cannot create %1: %2").arg(archivePath, message));
+    // Written whole under a temporary name and only then renamed, so a failed run leaves no
+    // archive that looks complete. The file outlives the writer, which writes to it until freed.
+    QSaveFile file(archivePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(error, QStringLiteral("Cannot create %1: %2").arg(archivePath, file.errorString()));
+    const Utf8CharacterType utf8;
+    const ArchiveWriter writer(archive_write_new(), &archive_write_free);
+    archive_write_set_format_zip(writer.get());
+    if (const char* option = encryptionOption(encryption)) {
+        if (archive_write_set_format_option(writer.get(), "zip", "encryption", option) != ARCHIVE_OK
+            || archive_write_set_passphrase(writer.get(), password.toUtf8().constData()) != ARCHIVE_OK)
+            return fail(error, QStringLiteral("Cannot encrypt: %1").arg(writerMessage(writer.get())));
     }
-    const QByteArray secret = password.toUtf8();
+    if (archive_write_open2(writer.get(), &file, nullptr, writeToFile, nullptr, nullptr) != ARCHIVE_OK)
+        return fail(error, QStringLiteral("Cannot create %1: %2").arg(archivePath, writerMessage(writer.get())));
+    const qint64 modified = QDateTime::currentSecsSinceEpoch();
     for (const ZipEntry& entry : entries) {
-        if (!addEntry(archive, entry, secret, encryption)) {
-            const QString message = archiveMessage(archive);
-            zip_discard(archive);
-            return fail(error, QStringLiteral("Cannot add %1: %2").arg(entry.name, message));
-        }
+        if (!addEntry(writer.get(), entry, modified))
+            return fail(error, QStringLiteral("Cannot add %1: %2").arg(entry.name, writerMessage(writer.get())));
     }
-    if (zip_close(archive) != 0) {
-        const QString message = archiveMessage(archive);
-        zip_discard(archive);
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(archivePath, message));
-    }
+    if (archive_write_close(writer.get()) != ARCHIVE_OK)
+        return fail(error, QStringLiteral("Cannot write %1: %2").arg(archivePath, writerMessage(writer.get())));
+    if (!file.commit())
+        return fail(error, QStringLiteral("Cannot write %1: %2").arg(archivePath, file.errorString()));
     return true;
 }
 
