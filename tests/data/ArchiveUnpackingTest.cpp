@@ -1,5 +1,6 @@
 #include "DataArchive.h"
 #include "data/ThisApp.h"
+#include "platform/UnZipReader.h"
 
 #include <gtest/gtest.h>
 
@@ -124,6 +125,25 @@ TEST_F(ArchiveUnpackingTest, AnEntryTheWrongPasswordCannotOpenLeavesTheOlderCopy
         EXPECT_EQ(TreeOf(dest()), QStringList({"Data/", "Data/a.txt"}))
             << "no new file and no temporary file left behind";
     }
+}
+
+// Packed by 7-Zip with another password, and found so that the data password passes both
+// entries' password checks (see UnZipReaderTest): it decrypts them to garbage.
+TEST_F(ArchiveUnpackingTest, ADataPasswordThatPassesTheCheckOfAnotherKeepsNothing)
+{
+    const QString archive = QStringLiteral(CORVANE_TEST_ARCHIVES "/PasswordCheckCollisions.zip");
+    UnZipReader reader(archive);
+    for (reader.GoToFirstFile(); reader.Lasterror() == 0; reader.GoToNextFile()) {
+        reader.OpenCurrentFile(ThisApp::DataPW);
+        ASSERT_EQ(reader.Lasterror(), 0) << "the data password no longer passes the check of "
+                                         << reader.FileName().toStdString();
+    }
+    writeOld("Data/aes.txt", "older copy");
+
+    ThisApp::UnzipData(archive, dest());
+
+    EXPECT_EQ(TreeOf(dest()), QStringList({"Data/", "Data/aes.txt"}));
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/aes.txt"), "older copy");
 }
 
 TEST_F(ArchiveUnpackingTest, AnEntryCorruptedPartWayLeavesTheOlderCopy)

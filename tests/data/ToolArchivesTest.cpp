@@ -1,0 +1,165 @@
+#include "DataArchive.h"
+#include "ZipLayout.h"
+#include "data/ThisApp.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QMap>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+// One small data tree packed by the zip tools people use, then unpacked by the application's
+// own walk: whole and byte for byte when intact, without the entry whose data lost a byte, and
+// nothing at all with a wrong password.
+struct Packer
+{
+    const char* name;
+    QString program; // empty when the tool is missing; our own writer has none
+    QStringList arguments; // run in the tree's folder; "{zip}" and "{password}" are filled in
+    bool encrypts;
+};
+
+void PrintTo(const Packer& packer, std::ostream* os)
+{
+    *os << packer.name;
+}
+
+const QString Damaged = QStringLiteral("Data/Manuscripts/P/Texte.txt");
+
+const char* const PythonZipfile = R"(import os, sys, zipfile
+with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED) as archive:
+    for folder, _, files in sorted(os.walk('Data')):
+        for name in sorted(files):
+            archive.write(os.path.join(folder, name)))";
+
+// Verses of varying length, so deflate keeps the text long enough for several chunks.
+QByteArray VerseLines(int count)
+{
+    QByteArray text;
+    for (int i = 1; i <= count; ++i)
+        text += "1r\t1\t" + QByteArray::number(i) + "\tSeignurs, oez " + QByteArray(i % 37, 'a')
+                + " de Vestrel li ber\n";
+    return text;
+}
+
+// Relative path to content; no empty file, since bsdtar writes an empty entry unencrypted.
+QMap<QString, QByteArray> TreeFiles()
+{
+    return {
+        {Damaged, VerseLines(3000)},
+        {"Data/Manuscripts/P/LV.txt", VerseLines(40)},
+        {QString::fromUtf8("Data/Correspondances/Laisses é.txt"), "P=001\tT=001\n"},
+    };
+}
+
+QMap<QString, QByteArray> FilesBelow(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(folder).relativeFilePath(path), ReadWholeFile(path));
+    }
+    return files;
+}
+
+class ToolArchivesTest : public ::testing::TestWithParam<Packer>
+{
+protected:
+    void SetUp() override
+    {
+        if (!GetParam().arguments.isEmpty() && GetParam().program.isEmpty())
+            GTEST_SKIP() << GetParam().name << ": its tool is not installed";
+        for (auto file = m_files.cbegin(); file != m_files.cend(); ++file) {
+            QDir().mkpath(QFileInfo(tree() + '/' + file.key()).path());
+            QFile out(tree() + '/' + file.key());
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(file.value());
+        }
+    }
+
+    QString tree() const { return m_root.path() + "/tree"; }
+
+    QString pack(const QString& archiveName, const QString& password)
+    {
+        const QString archive = m_root.path() + '/' + archiveName;
+        const Packer& packer = GetParam();
+        if (packer.arguments.isEmpty()) {
+            QString error;
+            EXPECT_TRUE(PackFolder(tree(), archive, password, ZipEncryption::Aes256, &error)) << error.toStdString();
+            return archive;
+        }
+        QStringList arguments;
+        for (QString argument : packer.arguments)
+            arguments.append(argument.replace("{zip}", archive).replace("{password}", password));
+        QProcess tool;
+        tool.setWorkingDirectory(tree());
+        // As on a desktop: under LANG=C some tools cannot store the name "Laisses é.txt".
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LC_ALL", "C.UTF-8");
+        tool.setProcessEnvironment(environment);
+        tool.setProcessChannelMode(QProcess::MergedChannels);
+        tool.start(packer.program, arguments);
+        EXPECT_TRUE(tool.waitForFinished(60000));
+        EXPECT_EQ(tool.exitCode(), 0) << tool.readAll().toStdString();
+        return archive;
+    }
+
+    // Unpacks archive into a new folder and returns every file that the walk left there.
+    QMap<QString, QByteArray> unpacked(const QString& archive)
+    {
+        const QString dest = archive + ".out";
+        QDir().mkpath(dest);
+        ThisApp::UnzipData(archive, dest);
+        return FilesBelow(dest);
+    }
+
+    QTemporaryDir m_root;
+    QMap<QString, QByteArray> m_files = TreeFiles();
+};
+
+TEST_P(ToolArchivesTest, IntactUnpacksWholeDamagedAndWrongPasswordKeepNothing)
+{
+    const QString intact = pack("intact.zip", ThisApp::DataPW);
+    EXPECT_EQ(unpacked(intact), m_files);
+
+    const QString damaged = m_root.path() + "/damaged.zip";
+    ASSERT_TRUE(QFile::copy(intact, damaged));
+    FlipByteInEntry(damaged, Damaged);
+    QMap<QString, QByteArray> allButDamaged = m_files;
+    allButDamaged.remove(Damaged);
+    EXPECT_EQ(unpacked(damaged), allButDamaged);
+
+    if (GetParam().encrypts) {
+        EXPECT_EQ(unpacked(pack("wrong.zip", "not the data password")), (QMap<QString, QByteArray>()));
+    }
+}
+
+std::string PackerName(const ::testing::TestParamInfo<Packer>& info)
+{
+    return info.param.name;
+}
+
+const QString SevenZip = QStringLiteral(CORVANE_SEVEN_ZIP);
+const QStringList SevenZipAdd = {"a", "-tzip", "-bso0", "-bsp0", "-p{password}"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Tools, ToolArchivesTest,
+    ::testing::Values(
+        Packer{"SevenZipAes256Deflated", SevenZip, SevenZipAdd + QStringList{"-mem=AES256", "{zip}", "Data"}, true},
+        Packer{"SevenZipAes256Stored", SevenZip, SevenZipAdd + QStringList{"-mx0", "-mem=AES256", "{zip}", "Data"}, true},
+        Packer{"SevenZipZipCryptoDeflated", SevenZip, SevenZipAdd + QStringList{"-mem=ZipCrypto", "{zip}", "Data"}, true},
+        Packer{"SevenZipZipCryptoStored", SevenZip, SevenZipAdd + QStringList{"-mx0", "-mem=ZipCrypto", "{zip}", "Data"}, true},
+        Packer{"InfoZip", QStringLiteral(CORVANE_INFO_ZIP), {"-q", "-r", "-P", "{password}", "{zip}", "Data"}, true},
+        Packer{"BsdtarAes256", QStringLiteral(CORVANE_BSDTAR),
+               {"--format", "zip", "--options", "zip:encryption=aes256", "--passphrase", "{password}", "-cf", "{zip}", "Data"},
+               true},
+        Packer{"PythonZipfile", QStringLiteral(CORVANE_PYTHON3), {"-c", PythonZipfile, "{zip}"}, false},
+        Packer{"OwnWriter", QString(), {}, true}),
+    PackerName);
+
+} // namespace
