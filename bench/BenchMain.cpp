@@ -64,8 +64,10 @@ int main(int argc, char** argv)
     CloseRequestWindow();
 
     std::printf("\n");
-    reporter.printRatio("unpacking", "BM_UnzipData", "BM_SevenZipExtract", 1.3);
-    reporter.printRatio("data set-up", "BM_DataSetup", "BM_SevenZipExtract", 1.5);
+    reporter.printRatio("unpacking", "BM_UnzipData/ours", "BM_SevenZipExtract/ours", 1.3);
+    reporter.printRatio("unpacking of 7-Zip AES-256", "BM_UnzipData/sevenZipAes256",
+                        "BM_SevenZipExtract/sevenZipAes256", 1.3);
+    reporter.printRatio("data set-up", "BM_DataSetup", "BM_SevenZipExtract/ours", 1.5);
     reporter.printRatio("request", "BM_RequestLastLaisse", "BM_ReadWholeText", 3.0);
     reportTableMemory();
     benchmark::Shutdown();

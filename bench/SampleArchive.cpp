@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -26,6 +27,20 @@ QString SampleArchivePath()
 QString SampleArchivePassword()
 {
     return ThisApp::DataPW;
+}
+
+QString SevenZipAesArchivePath()
+{
+    static const QString archive = [] {
+        const QString path = FreshFolder() + "/Data.zip";
+        QProcess sevenZip;
+        sevenZip.setWorkingDirectory(QStringLiteral(CORVANE_SAMPLE_TREE));
+        sevenZip.start("7z", {"a", "-tzip", "-bso0", "-bsp0", "-mem=AES256", "-p" + SampleArchivePassword(),
+                              path, "Data"});
+        sevenZip.waitForFinished(-1);
+        return path;
+    }();
+    return archive;
 }
 
 QString FreshFolder()

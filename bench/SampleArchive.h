@@ -6,6 +6,10 @@
 QString SampleArchivePath();
 QString SampleArchivePassword();
 
+// The sample tree packed once by 7-Zip with AES-256, as most people make an encrypted zip:
+// `7z a -tzip -mem=AES256 -p<password> Data.zip Data`.
+QString SevenZipAesArchivePath();
+
 // A new empty folder below the benchmark's own temporary folder.
 QString FreshFolder();
 
