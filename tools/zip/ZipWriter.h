@@ -16,7 +16,8 @@ struct ZipEntry
     bool isFolder = false;
 };
 
-// Writes entries in the order given; folder entries carry no data and no encryption. False
+// Writes entries in the order given, deflated; AES-256 entries of fewer than 20 bytes as AE-2,
+// the others as AE-1. Folder entries and empty files carry no data and no encryption. False
 // with a message in *error when the archive could not be written.
 bool WriteZip(const QString& archivePath, const QList<ZipEntry>& entries, const QString& password,
               ZipEncryption encryption = ZipEncryption::Aes256, QString* error = nullptr);
