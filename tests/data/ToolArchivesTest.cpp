@@ -67,6 +67,29 @@ QMap<QString, QByteArray> FilesBelow(const QString& folder)
     return files;
 }
 
+void RunTool(const QString& program, const QStringList& arguments, const QString& folder)
+{
+    QProcess tool;
+    tool.setWorkingDirectory(folder);
+    // As on a desktop: under LANG=C some tools cannot store the name "Laisses é.txt".
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "C.UTF-8");
+    tool.setProcessEnvironment(environment);
+    tool.setProcessChannelMode(QProcess::MergedChannels);
+    tool.start(program, arguments);
+    EXPECT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAll().toStdString();
+}
+
+// Unpacks archive into a new folder beside it and returns every file the walk left there.
+QMap<QString, QByteArray> Unpacked(const QString& archive)
+{
+    const QString dest = archive + ".out";
+    QDir().mkpath(dest);
+    ThisApp::UnzipData(archive, dest);
+    return FilesBelow(dest);
+}
+
 class ToolArchivesTest : public ::testing::TestWithParam<Packer>
 {
 protected:
@@ -96,26 +119,8 @@ protected:
         QStringList arguments;
         for (QString argument : packer.arguments)
             arguments.append(argument.replace("{zip}", archive).replace("{password}", password));
-        QProcess tool;
-        tool.setWorkingDirectory(tree());
-        // As on a desktop: under LANG=C some tools cannot store the name "Laisses é.txt".
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("LC_ALL", "C.UTF-8");
-        tool.setProcessEnvironment(environment);
-        tool.setProcessChannelMode(QProcess::MergedChannels);
-        tool.start(packer.program, arguments);
-        EXPECT_TRUE(tool.waitForFinished(60000));
-        EXPECT_EQ(tool.exitCode(), 0) << tool.readAll().toStdString();
+        RunTool(packer.program, arguments, tree());
         return archive;
-    }
-
-    // Unpacks archive into a new folder and returns every file that the walk left there.
-    QMap<QString, QByteArray> unpacked(const QString& archive)
-    {
-        const QString dest = archive + ".out";
-        QDir().mkpath(dest);
-        ThisApp::UnzipData(archive, dest);
-        return FilesBelow(dest);
     }
 
     QTemporaryDir m_root;
@@ -125,18 +130,39 @@ protected:
 TEST_P(ToolArchivesTest, IntactUnpacksWholeDamagedAndWrongPasswordKeepNothing)
 {
     const QString intact = pack("intact.zip", ThisApp::DataPW);
-    EXPECT_EQ(unpacked(intact), m_files);
+    EXPECT_EQ(Unpacked(intact), m_files);
 
     const QString damaged = m_root.path() + "/damaged.zip";
     ASSERT_TRUE(QFile::copy(intact, damaged));
     FlipByteInEntry(damaged, Damaged);
     QMap<QString, QByteArray> allButDamaged = m_files;
     allButDamaged.remove(Damaged);
-    EXPECT_EQ(unpacked(damaged), allButDamaged);
+    EXPECT_EQ(Unpacked(damaged), allButDamaged);
 
     if (GetParam().encrypts) {
-        EXPECT_EQ(unpacked(pack("wrong.zip", "not the data password")), (QMap<QString, QByteArray>()));
+        EXPECT_EQ(Unpacked(pack("wrong.zip", "not the data password")), (QMap<QString, QByteArray>()));
     }
+}
+
+// bsdtar stores a symbolic link as a link entry: the unpacking makes neither a link nor a file.
+TEST(ToolArchives, ALinkEntryIsNotUnpacked)
+{
+    const QString bsdtar = QStringLiteral(CORVANE_BSDTAR);
+    if (bsdtar.isEmpty())
+        GTEST_SKIP() << "bsdtar is not installed";
+    QTemporaryDir root;
+    QDir().mkpath(root.path() + "/Data");
+    QFile ok(root.path() + "/Data/ok.txt");
+    ASSERT_TRUE(ok.open(QIODevice::WriteOnly));
+    ok.write("fine");
+    ok.close();
+    ASSERT_TRUE(QFile::link(ok.fileName(), root.path() + "/Data/link.txt"));
+    const QString archive = root.path() + "/links.zip";
+    RunTool(bsdtar, {"--format", "zip", "--options", "zip:encryption=aes256", "--passphrase", ThisApp::DataPW,
+                     "-cf", archive, "Data"}, root.path());
+
+    EXPECT_EQ(Unpacked(archive), (QMap<QString, QByteArray>{{"Data/ok.txt", "fine"}}));
+    EXPECT_FALSE(QFileInfo(archive + ".out/Data/link.txt").isSymLink());
 }
 
 std::string PackerName(const ::testing::TestParamInfo<Packer>& info)
