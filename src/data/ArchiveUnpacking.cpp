@@ -1,5 +1,6 @@
 #include "ThisApp.h"
 
+#include "platform/Folders.h"
 #include "platform/UnZipReader.h"
 
 #include <QDir>
@@ -67,8 +68,9 @@ EntryResult WriteCurrentEntry(UnZipReader& reader, const QString& target, qint64
 }
 
 // Walks entry paths below one base folder, creating the folders on the way. A folder is checked
-// (no symbolic link, really a folder) the first time a walk meets it; later entries of the same
-// walk trust it, which keeps the unpacking of many entries from asking the file system again.
+// (really a folder, no symbolic link, this user's) the first time a walk meets it; later entries
+// of the same walk trust it, which keeps the unpacking of many entries from asking the file system
+// again.
 class FolderWalk
 {
 public:
@@ -95,14 +97,13 @@ public:
     }
 
 private:
+    // Anything else found in the folder's place (a link, a file, another user's folder) is not
+    // ours to write into: what lies below it is skipped, before a byte is written there.
     static bool checkOrMake(const QString& folder)
     {
-        const QFileInfo info(folder);
-        if (info.isSymLink())
-            return false;
-        if (!info.exists() && !QDir().mkdir(folder))
-            return false;
-        return QFileInfo(folder).isDir();
+        if (Folders::IsOwnRealFolder(folder))
+            return true;
+        return QDir().mkdir(folder) && Folders::IsOwnRealFolder(folder);
     }
 
     QString m_base;

@@ -40,8 +40,8 @@ void UnzipData(const QString& zipFile, const QString& destFolder,
                qint64 byteLimit = UnpackByteLimit);
 
 // The item that path names below base, creating the folders on the way but not the item.
-// Empty when the path cannot be followed safely (a ".." part, a symbolic link on the way, a
-// folder that cannot be created).
+// Empty when the path cannot be followed safely (a ".." part, a symbolic link or another user's
+// folder on the way, a folder that cannot be created).
 QString GetPath(const QString& base, const QString& path);
 
 // The manuscript loaded under siglum, or nullptr when none is (the dictionary unset included).

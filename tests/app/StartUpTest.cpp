@@ -1,8 +1,10 @@
 #include "App.h"
 #include "DataArchive.h"
+#include "ForeignFolder.h"
 #include "StartUp.h"
 #include "TempFolders.h"
 #include "data/ThisApp.h"
+#include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Quitting.h"
 #include "ui/MainWindow.h"
@@ -107,6 +109,35 @@ TEST_F(StartUpTest, QuittingNeverDeletesThroughALink)
     App::Event_Close();
 
     EXPECT_TRUE(QFileInfo(elsewhere.path() + "/precious.txt").isFile());
+}
+
+// Another user plants the unpack folder or its "Data", open to all, with a file of theirs in it:
+// nothing is unpacked into it, the data check fails, and quitting deletes nothing.
+TEST_F(StartUpTest, AnotherUsersUnpackOrDataFolderIsNeitherWrittenIntoNorDeleted)
+{
+    WriteDataZip(m_folders.application(), CompleteDataEntries());
+    for (const QString planted : {"CorvaneData", "CorvaneData/Data"}) {
+        ThisApp::Reset();
+        const QString temporary = m_folders.root() + "/tmp-" + QString(planted).replace('/', '-');
+        Folders::setTemporaryFolder(temporary);
+        const QString foreign = temporary + "/" + planted;
+        if (!MakeForeignFolder(foreign))
+            GTEST_SKIP() << "only root can make a folder of another user";
+        QFile theirs(foreign + "/theirs.txt");
+        ASSERT_TRUE(theirs.open(QIODevice::WriteOnly));
+        theirs.close();
+
+        App::Event_Open();
+        EXPECT_EQ(QDir(foreign).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+                  QStringList({"theirs.txt"}))
+            << planted.toStdString();
+        EXPECT_FALSE(ThisApp::ManuscriptDic.has_value());
+
+        App::Event_Close();
+        EXPECT_TRUE(QFileInfo(foreign + "/theirs.txt").isFile()) << planted.toStdString();
+    }
+    EXPECT_EQ(m_messages.messages(),
+              QStringList({"Error: ThisAp/OpenThis", "Error: ThisAp/OpenThis"}));
 }
 
 } // namespace
