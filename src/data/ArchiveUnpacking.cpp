@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryFile>
 
 #include <cstdio>
 
@@ -31,14 +32,15 @@ bool IsSafeEntryName(const QString& name)
 enum class EntryResult { Written, Skipped, LimitReached };
 
 // Copies the opened current entry to target through a temporary file beside it, renamed over
-// target only once the entry was read whole, so an older copy survives a failed read. No sync to
-// disk: the data is unpacked anew at every start, so only the all-or-nothing replacement matters.
+// target only once the entry was read whole, so an older copy survives a failed read. The
+// temporary file has a short name of its own, so a name as long as the file system allows can be
+// written too; no temporary name ends in ".txt", so a left-over one is never taken for a table.
+// No sync to disk: the data is unpacked anew at every start, so only the all-or-nothing
+// replacement matters.
 EntryResult WriteCurrentEntry(UnZipReader& reader, const QString& target, qint64& budget)
 {
-    const QString partial = target + QStringLiteral(".corvane-part");
-    QFile::remove(partial);
-    QFile file(partial);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    QTemporaryFile file(QFileInfo(target).path() + QStringLiteral("/.corvane-XXXXXX"));
+    if (!file.open())
         return EntryResult::Skipped;
     EntryResult result = EntryResult::Written;
     for (;;) {
@@ -59,12 +61,14 @@ EntryResult WriteCurrentEntry(UnZipReader& reader, const QString& target, qint64
         }
     }
     file.close();
-    if (result == EntryResult::Written && file.error() == QFileDevice::NoError
-        && std::rename(QFile::encodeName(partial).constData(),
-                       QFile::encodeName(target).constData()) == 0)
+    if (result != EntryResult::Written)
         return result;
-    QFile::remove(partial);
-    return result == EntryResult::Written ? EntryResult::Skipped : result;
+    if (file.error() != QFileDevice::NoError
+        || std::rename(QFile::encodeName(file.fileName()).constData(),
+                       QFile::encodeName(target).constData()) != 0)
+        return EntryResult::Skipped;
+    file.setAutoRemove(false);
+    return result;
 }
 
 // Walks entry paths below one base folder, creating the folders on the way. A folder is checked

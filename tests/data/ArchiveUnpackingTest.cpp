@@ -243,6 +243,19 @@ TEST_F(ArchiveUnpackingTest, AFileInTheWayOfAFolderSkipsOnlyThatEntry)
     EXPECT_EQ(ReadWholeFile(dest() + "/Data/ok.txt"), "fine");
 }
 
+// The file system allows names of 255 bytes; the temporary copy must not need a longer one.
+TEST_F(ArchiveUnpackingTest, NamesAsLongAsTheFileSystemAllowsAreUnpacked)
+{
+    const QString name254 = "Data/" + QString(250, 'a') + ".txt";
+    const QString name255 = "Data/" + QString(251, 'b') + ".txt";
+    writeOld(name255, "older copy");
+    unpack({{name254, "254", false}, {name255, "255", false}});
+
+    EXPECT_EQ(ReadWholeFile(dest() + "/" + name254), "254");
+    EXPECT_EQ(ReadWholeFile(dest() + "/" + name255), "255");
+    EXPECT_EQ(TreeOf(dest()), QStringList({"Data/", name254, name255}));
+}
+
 TEST_F(ArchiveUnpackingTest, TheWalkStopsBeforeTheEntryThatPassesTheByteLimit)
 {
     writeOld("Data/c.txt", "older copy");
