@@ -1,10 +1,10 @@
 #include "ManuscriptObj.h"
 
 #include "platform/LineReader.h"
+#include "platform/LinkFreeFolder.h"
 #include "ThisApp.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 DataFileError::DataFileError(const QString& path)
     : std::runtime_error(path.toStdString())
@@ -17,9 +17,11 @@ namespace {
 // Reads a two-field table and hands field 1 and field 2 of every line to store. A line with
 // fewer than two fields (an empty line, a line without TAB) holds no entry and is passed over.
 template <typename Store>
-void readTable(const QString& path, Store store)
+void readTable(const LinkFreeFolder& folder, const QString& folderPath, const QString& name,
+               Store store)
 {
-    LineReader reader(path);
+    const QString path = folderPath + QLatin1Char('/') + name;
+    LineReader reader(folder.openFile(name));
     if (!reader.isOpen())
         throw DataFileError(QDir::toNativeSeparators(path));
     while (!reader.atEnd()) {
@@ -43,20 +45,25 @@ void readTable(const QString& path, Store store)
 ManuscriptObj::ManuscriptObj(const QString& siglum)
     : MySigla(siglum)
 {
-    const QString folder = ThisApp::ManuscriptsFolder + QLatin1Char('/') + siglum;
-    if (ThisApp::ManuscriptsFolder.isNull() || !QFileInfo(folder).isDir())
-        throw DataFileError(QDir::toNativeSeparators(folder));
-    TextFi = folder + QStringLiteral("/Texte.txt");
+    const QString path = ThisApp::ManuscriptsFolder + QLatin1Char('/') + siglum;
+    // Neither "Manuscripts", nor the manuscript's folder, nor a table is reached through a
+    // symbolic link: one planted there counts as missing.
+    const LinkFreeFolder folder(LinkFreeFolder(ThisApp::ManuscriptsFolder), siglum);
+    if (!folder.isOpen())
+        throw DataFileError(QDir::toNativeSeparators(path));
+    // A link in place of the text counts as no text file: the path stays unset.
+    if (!folder.isLink(QStringLiteral("Texte.txt")))
+        TextFi = path + QStringLiteral("/Texte.txt");
 
-    readTable(folder + QStringLiteral("/LV.txt"),
+    readTable(folder, path, QStringLiteral("LV.txt"),
               [this](QStringView f1, QStringView f2) { LVdic.setValue(f1, f2); });
-    readTable(folder + QStringLiteral("/VL.txt"),
+    readTable(folder, path, QStringLiteral("VL.txt"),
               [this](QStringView f1, QStringView f2) { VLdic.setValue(f1, f2); });
-    readTable(folder + QStringLiteral("/BV.txt"), [this](QStringView f1, QStringView f2) {
+    readTable(folder, path, QStringLiteral("BV.txt"), [this](QStringView f1, QStringView f2) {
         EBVdic.setValue(f1, f2);
         BEVdic.setValue(f2, f1);
     });
-    readTable(folder + QStringLiteral("/BL.txt"), [this](QStringView f1, QStringView f2) {
+    readTable(folder, path, QStringLiteral("BL.txt"), [this](QStringView f1, QStringView f2) {
         EBLdic.setValue(f1, f2);
         BELdic.setValue(f2, f1);
     });

@@ -17,10 +17,11 @@ public:
 class ManuscriptObj
 {
 public:
-    // Throws DataFileError when the folder or a table file is missing or unreadable.
+    // Throws DataFileError when the folder or a table file is missing, unreadable or reached only
+    // through a symbolic link.
     explicit ManuscriptObj(const QString& siglum);
 
-    QString TextFi; // path of "Texte.txt"; the file may be missing
+    QString TextFi; // path of "Texte.txt"; the file may be missing; unset when it is a link
     TextDictionary LVdic;
     TextDictionary VLdic;
     QString MySigla;

@@ -3,9 +3,9 @@
 #include "ManuscriptObj.h"
 #include "ThisApp.h"
 
+#include "platform/LinkFreeFolder.h"
 #include "platform/MessageBoxes.h"
 
-#include <QDir>
 #include <QStringList>
 #include <algorithm>
 #include <exception>
@@ -32,12 +32,11 @@ void MakeManuscriptDic()
 
 void TreatDataOrig()
 {
-    if (CorrespondancesFolder.isNull())
-        return;
-    const QDir folder(CorrespondancesFolder);
+    // A symbolic link in place of the folder counts as no folder, so no table comes from where it
+    // points; a link in place of a table file is refused when the table opens it.
+    const LinkFreeFolder folder(CorrespondancesFolder);
     // Sorted by plain text comparison, so the tables stand in the same order on every machine.
-    QStringList names = folder.entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    QStringList names = folder.names();
     std::sort(names.begin(), names.end());
     for (const QString& itemName : names) {
         if (!itemName.endsWith(QLatin1String(".txt")))
@@ -46,10 +45,11 @@ void TreatDataOrig()
         tableName.remove(tableName.indexOf(QLatin1String(".txt")), 4);
         auto table = std::make_shared<Correspondance>(tableName);
         Correspondances.append(table);
+        const QString path = CorrespondancesFolder + QLatin1Char('/') + itemName;
         try {
-            table->additem(tableName, folder.filePath(itemName));
+            table->additem(tableName, path);
         } catch (const std::exception&) {
-            MsgBox(DataErrorMessage(folder.filePath(itemName)));
+            MsgBox(DataErrorMessage(path));
         }
     }
 }

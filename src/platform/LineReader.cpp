@@ -1,8 +1,11 @@
 #include "LineReader.h"
 
+#include "LinkFreeFolder.h"
+
 #include <QStringDecoder>
 
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -74,9 +77,14 @@ const char* findLineEnd(const char* from, const char* end)
 } // namespace
 
 LineReader::LineReader(const QString& path)
-    : m_file(path)
+    : LineReader(OpenRegularFile(path, LastPart::LinkRefused))
 {
-    m_file.open(QIODevice::ReadOnly);
+}
+
+LineReader::LineReader(int fd)
+{
+    if (fd >= 0 && !m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        ::close(fd);
 }
 
 bool LineReader::isOpen() const
@@ -162,7 +170,7 @@ QString LineReader::readLine()
 
 QStringList ReadAllLines(const QString& path, bool* ok)
 {
-    LineReader reader(path);
+    LineReader reader(OpenRegularFile(path, LastPart::LinkFollowed));
     QStringList lines;
     if (reader.isOpen()) {
         while (!reader.atEnd())

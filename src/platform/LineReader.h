@@ -10,7 +10,11 @@
 class LineReader
 {
 public:
+    // A symbolic link in the last part of path is not followed: the reader is then not open, as
+    // for a missing file, so a link planted among the data files is never read through.
     explicit LineReader(const QString& path);
+    // Reads the file open at fd, which the reader takes over; -1 gives a reader that is not open.
+    explicit LineReader(int fd);
 
     // False when the file could not be opened for reading.
     bool isOpen() const;
@@ -31,5 +35,6 @@ private:
     bool m_error = false;
 };
 
-// Every line of the file; an unreadable file gives ok == false and no lines.
+// Every line of the file; an unreadable file gives ok == false and no lines. A symbolic link is
+// followed: the settings file is the user's own and may be a link of the user's making.
 QStringList ReadAllLines(const QString& path, bool* ok = nullptr);

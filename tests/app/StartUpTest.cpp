@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace {
@@ -109,6 +111,32 @@ TEST_F(StartUpTest, QuittingNeverDeletesThroughALink)
     App::Event_Close();
 
     EXPECT_TRUE(QFileInfo(elsewhere.path() + "/precious.txt").isFile());
+}
+
+// A link in place of a manuscript's text, found at start or planted later, is never read through.
+TEST_F(StartUpTest, ALinkInPlaceOfATextIsNotReadThrough)
+{
+    const QString elsewhere =
+        m_folders.writeFile("elsewhere/Texte.txt", "1r\t1\t1\tNot from the data\n");
+    const QString manuscripts = unpackFolder() + "/Data/Manuscripts";
+    QDir().mkpath(manuscripts + "/P");
+    ASSERT_TRUE(QFile::link(elsewhere, manuscripts + "/P/Texte.txt"));
+    WriteDataZip(m_folders.application(), CompleteDataEntries());
+    MainWindow* window = StartUp();
+    ASSERT_NE(window, nullptr);
+
+    ThisApp::CurrentSigla = "P";
+    window->GetLaisseText("1", 1, true);
+    EXPECT_EQ(window->StatusST()->text(), "Sorry, the text of P is not yet available.");
+    EXPECT_EQ(window->MainLB()->rowCount(), 0);
+
+    ThisApp::CurrentSigla = "O";
+    window->GetLaisseText("1", 1, true);
+    ASSERT_EQ(window->MainLB()->rowCount(), 1) << "O's own text";
+    ASSERT_TRUE(QFile::remove(manuscripts + "/O/Texte.txt"));
+    ASSERT_TRUE(QFile::link(elsewhere, manuscripts + "/O/Texte.txt"));
+    window->GetLaisseText("1", 1, true);
+    EXPECT_EQ(window->MainLB()->rowCount(), 0);
 }
 
 // Another user plants the unpack folder or its "Data", open to all, with a file of theirs in it:

@@ -105,6 +105,62 @@ TEST_F(TableLoadingTest, UnreadableTableStaysRegisteredEmpty)
               QStringList{QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(folderTable)});
 }
 
+// Links planted where a table folder or file should be, each to a complete copy elsewhere: each
+// counts as missing, and nothing is read from where it points.
+TEST_F(TableLoadingTest, ALinkInPlaceOfATableFolderOrFileCountsAsMissing)
+{
+    for (const QString& siglum : allSigla)
+        writeManuscript(siglum);
+    writeTable(QStringLiteral("a.txt"), "P=001\n");
+    const QString elsewhere = folders.root() + QStringLiteral("/Elsewhere");
+    QDir().rename(ThisApp::ManuscriptsFolder + QStringLiteral("/T"), elsewhere);
+    const QString manuscripts = ThisApp::ManuscriptsFolder;
+    ASSERT_TRUE(QFile::link(elsewhere, manuscripts + QStringLiteral("/T")));
+    QFile::remove(manuscripts + QStringLiteral("/L/LV.txt"));
+    ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/LV.txt"), manuscripts + QStringLiteral("/L/LV.txt")));
+    const QString linkedTable = ThisApp::CorrespondancesFolder + QStringLiteral("/b.txt");
+    ASSERT_TRUE(QFile::link(ThisApp::CorrespondancesFolder + QStringLiteral("/a.txt"), linkedTable));
+
+    ThisApp::MakeManuscriptDic();
+    ThisApp::TreatDataOrig();
+
+    EXPECT_EQ(recorder.messages(),
+              (QStringList{
+                  QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(manuscripts + "/T"),
+                  QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(manuscripts + "/L/LV.txt"),
+                  QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(linkedTable),
+              }));
+    QStringList loaded = ThisApp::ManuscriptDic->keys();
+    loaded.sort();
+    EXPECT_EQ(loaded, (QStringList{"C", "O", "P", "V4", "V7"}));
+    EXPECT_EQ(tableNames(), (QStringList{"a", "b"}));
+    EXPECT_TRUE(ThisApp::Correspondances.at(1)->Items.isEmpty());
+}
+
+TEST_F(TableLoadingTest, ALinkInPlaceOfManuscriptsOrCorrespondancesCountsAsNoFolder)
+{
+    for (const QString& siglum : allSigla)
+        writeManuscript(siglum);
+    writeTable(QStringLiteral("a.txt"), "P=001\n");
+    const QString data = folders.root() + QStringLiteral("/Data");
+    const QString elsewhere = folders.root() + QStringLiteral("/Elsewhere");
+    ASSERT_TRUE(QDir().rename(data, elsewhere));
+    QDir().mkpath(data);
+    ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/Manuscripts"), ThisApp::ManuscriptsFolder));
+    ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/Correspondances"), ThisApp::CorrespondancesFolder));
+
+    ThisApp::MakeManuscriptDic();
+    ThisApp::TreatDataOrig();
+
+    QStringList expected;
+    for (const QString& siglum : allSigla)
+        expected.append(QStringLiteral("Data error ! Data: ")
+                        + QDir::toNativeSeparators(ThisApp::ManuscriptsFolder + "/" + siglum));
+    EXPECT_EQ(recorder.messages(), expected);
+    EXPECT_TRUE(ThisApp::ManuscriptDic->isEmpty());
+    EXPECT_TRUE(ThisApp::Correspondances.isEmpty());
+}
+
 TEST_F(TableLoadingTest, MissingCorrespondancesFolderGivesNoTable)
 {
     ThisApp::TreatDataOrig();
