@@ -165,6 +165,38 @@ TEST(ToolArchives, ALinkEntryIsNotUnpacked)
     EXPECT_FALSE(QFileInfo(archive + ".out/Data/link.txt").isSymLink());
 }
 
+// Python's zipfile flags a name that is not ASCII as UTF-8; its bytes are then swapped for ones
+// that are not UTF-8. That entry is skipped like any other that cannot be unpacked; the rest are.
+TEST(ToolArchives, ANameFlaggedUtf8ThatIsNotIsSkippedAndTheRestUnpack)
+{
+    const QString python = QStringLiteral(CORVANE_PYTHON3);
+    if (python.isEmpty())
+        GTEST_SKIP() << "python3 is not installed";
+    const char* const script = R"(import sys, zipfile
+path = sys.argv[1]
+with zipfile.ZipFile(path, 'w', zipfile.ZIP_DEFLATED) as archive:
+    archive.writestr('Data/ok.txt', 'fine')
+    archive.writestr('Data/bad-\u00e9.txt', 'lost')
+    archive.writestr('Data/after.txt', 'after')
+with open(path, 'rb') as f:
+    data = f.read()
+with open(path, 'wb') as f:
+    f.write(data.replace('bad-\u00e9'.encode(), b'bad-\xff\xfe')))";
+    QTemporaryDir root;
+    const QString archive = root.path() + "/names.zip";
+    RunTool(python, {"-c", script, archive}, root.path());
+    const QByteArray bytes = ReadWholeFile(archive);
+    const QList<ZipRecord> records = ZipRecords(bytes);
+    ASSERT_EQ(records.size(), 3);
+    const ZipRecord& bad = records[1];
+    ASSERT_TRUE(bytes[bad.centralHeader + 9] & 0x08) << "general-purpose flag bit 11: UTF-8";
+    ASSERT_TRUE(bytes[bad.localHeader + 7] & 0x08);
+    ASSERT_EQ(bytes.count("Data/bad-\xff\xfe.txt"), 2) << "in the local and the central header";
+
+    EXPECT_EQ(Unpacked(archive),
+              (QMap<QString, QByteArray>{{"Data/ok.txt", "fine"}, {"Data/after.txt", "after"}}));
+}
+
 std::string PackerName(const ::testing::TestParamInfo<Packer>& info)
 {
     return info.param.name;
