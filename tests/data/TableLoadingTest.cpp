@@ -113,7 +113,7 @@ TEST_F(TableLoadingTest, ALinkInPlaceOfATableFolderOrFileCountsAsMissing)
         writeManuscript(siglum);
     writeTable(QStringLiteral("a.txt"), "P=001\n");
     const QString elsewhere = folders.root() + QStringLiteral("/Elsewhere");
-    QDir().rename(ThisApp::ManuscriptsFolder + QStringLiteral("/T"), elsewhere);
+    ASSERT_TRUE(QDir().rename(ThisApp::ManuscriptsFolder + QStringLiteral("/T"), elsewhere));
     const QString manuscripts = ThisApp::ManuscriptsFolder;
     ASSERT_TRUE(QFile::link(elsewhere, manuscripts + QStringLiteral("/T")));
     QFile::remove(manuscripts + QStringLiteral("/L/LV.txt"));
