@@ -1,6 +1,5 @@
 #include "App.h"
 #include "DataArchive.h"
-#include "ForeignFolder.h"
 #include "StartUp.h"
 #include "TempFolders.h"
 #include "data/ThisApp.h"
@@ -19,7 +18,21 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
+
+constexpr uid_t Nobody = 65534;
+
+// Makes path a folder of another user that anyone may write into. False when no folder can be
+// given away: only root can do that.
+bool MakeForeignFolder(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    return ::geteuid() != Nobody && QDir().mkpath(path) && ::chmod(native.constData(), 0777) == 0
+           && ::chown(native.constData(), Nobody, Nobody) == 0;
+}
 
 class StartUpTest : public ::testing::Test
 {
