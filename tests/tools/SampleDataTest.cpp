@@ -343,6 +343,35 @@ TEST(SampleDataGeneration, TwoRunsWriteTheSameBytes)
     }
 }
 
+// The benchmarks grow the corpus: a larger scale gives the same files, that many times as
+// long, and the laisse table of the longest text still points at its verses.
+TEST(SampleDataGeneration, ScaledCorpusGrowsInTheSameFiles)
+{
+    const QMap<QString, QByteArray> usual = sampleDataFiles();
+    const QMap<QString, QByteArray> scaled = sampleDataFiles(3);
+    ASSERT_EQ(scaled.keys(), usual.keys());
+    for (auto file = usual.begin(); file != usual.end(); ++file) {
+        const double growth = double(scaled[file.key()].size()) / double(file.value().size());
+        EXPECT_GT(growth, 2.5) << file.key().toStdString();
+        EXPECT_LT(growth, 3.5) << file.key().toStdString();
+    }
+
+    const QList<QByteArray> text = scaled["Data/Manuscripts/P/Texte.txt"].split('\n');
+    int listed = 0;
+    for (const QByteArray& record : scaled["Data/Manuscripts/P/LV.txt"].split('\n')) {
+        const QList<QByteArray> fields = record.split('\t');
+        if (fields.size() != 2)
+            continue;
+        for (const QByteArray& line : fields[1].split(',')) {
+            const QList<QByteArray> verse = text.value(line.toInt() - 1).split('\t');
+            ASSERT_EQ(verse.size(), 4) << "line " << line.toStdString();
+            ASSERT_EQ(verse[1], fields[0]) << "line " << line.toStdString();
+            ++listed;
+        }
+    }
+    EXPECT_GT(listed, 3 * 4000);
+}
+
 TEST(SampleDataGeneration, UnwritableFolderIsReportedNotIgnored)
 {
     TempFolders folders;

@@ -11,6 +11,7 @@
 
 namespace {
 
+// Episodes of the poem at scale 1; a larger scale tells a poem that many times as long.
 const int EpisodeCount = 420;
 const quint64 Seed = 0x5665737472656CULL;
 
@@ -27,16 +28,19 @@ const ManuscriptProfile Profiles[] = {
 
 }
 
-QMap<QString, QByteArray> sampleDataFiles()
+QMap<QString, QByteArray> sampleDataFiles(int scale)
 {
+    const int episodeCount = EpisodeCount * scale;
     SampleRandom random(Seed);
     QVector<int> episodeLengths;
-    for (int episode = 1; episode <= EpisodeCount; ++episode)
+    for (int episode = 1; episode <= episodeCount; ++episode)
         episodeLengths << random.between(9, 24);
 
     std::vector<ManuscriptSample> manuscripts;
-    for (const ManuscriptProfile& profile : Profiles)
+    for (ManuscriptProfile profile : Profiles) {
+        profile.lastEpisode *= scale;
         manuscripts.emplace_back(profile, episodeLengths);
+    }
 
     QMap<QString, QByteArray> files;
     for (const ManuscriptSample& manuscript : manuscripts) {
@@ -48,19 +52,19 @@ QMap<QString, QByteArray> sampleDataFiles()
         files[folder + "BV.txt"] = manuscript.verseNumbers();
         files[folder + "BL.txt"] = manuscript.laisseNumbers();
     }
-    const QMap<QString, QByteArray> tables = correspondenceTables(manuscripts, EpisodeCount);
+    const QMap<QString, QByteArray> tables = correspondenceTables(manuscripts, episodeCount);
     for (auto table = tables.begin(); table != tables.end(); ++table)
         files["Data/Correspondances/" + table.key()] = table.value();
     return files;
 }
 
-bool writeSampleData(const QString& folder, QString* error)
+bool writeSampleData(const QString& folder, QString* error, int scale)
 {
     if (!QDir().mkpath(folder + "/Data")) {
         *error = "Cannot create " + folder + "/Data";
         return false;
     }
-    const QMap<QString, QByteArray> files = sampleDataFiles();
+    const QMap<QString, QByteArray> files = sampleDataFiles(scale);
     for (auto file = files.begin(); file != files.end(); ++file) {
         const QString path = folder + '/' + file.key();
         if (!QDir().mkpath(QFileInfo(path).path())) {
