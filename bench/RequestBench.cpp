@@ -1,5 +1,5 @@
 #include "RequestBench.h"
-#include "SampleArchive.h"
+#include "Corpus.h"
 
 #include "data/ThisApp.h"
 #include "platform/LineReader.h"
@@ -7,13 +7,20 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTableWidget>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -24,7 +31,8 @@ struct LongestManuscript
     QString lastLaisse;
 };
 
-// The manuscript whose text has the most lines, and the own number of its last laisse.
+// The manuscript whose text is the longest, and the own number of its last laisse: the request
+// that reads the most of a text.
 LongestManuscript findLongestManuscript()
 {
     LongestManuscript best;
@@ -43,64 +51,93 @@ LongestManuscript findLongestManuscript()
     return best;
 }
 
-struct RequestFixture
+std::unique_ptr<MainWindow>& windowSlot()
 {
-    RequestFixture()
-    {
-        RunDataSetup();
-        target = findLongestManuscript();
-        window = std::make_unique<MainWindow>();
-        window->Open();
-        window->ManuscriptPU()->setCurrentIndex(window->ManuscriptPU()->findText(target.siglum));
-        window->EditionPU()->setCurrentIndex(0);
-        window->LaisseVersePU()->setCurrentIndex(0);
-        window->SearchTF()->setText(target.lastLaisse);
-    }
-    LongestManuscript target;
-    std::unique_ptr<MainWindow> window;
-};
-
-std::unique_ptr<RequestFixture>& fixtureSlot()
-{
-    static std::unique_ptr<RequestFixture> slot;
+    static std::unique_ptr<MainWindow> slot;
     return slot;
 }
 
-RequestFixture& fixture()
+// The data at that scale, and the window with the request for the last laisse of its longest
+// text typed in.
+LongestManuscript prepareRequest(int scale)
 {
-    if (!fixtureSlot())
-        fixtureSlot() = std::make_unique<RequestFixture>();
-    return *fixtureSlot();
+    EnsureDataAt(scale);
+    const LongestManuscript target = findLongestManuscript();
+    std::unique_ptr<MainWindow>& window = windowSlot();
+    if (!window) {
+        window = std::make_unique<MainWindow>();
+        window->Open();
+    }
+    window->ManuscriptPU()->setCurrentIndex(window->ManuscriptPU()->findText(target.siglum));
+    window->EditionPU()->setCurrentIndex(0);
+    window->LaisseVersePU()->setCurrentIndex(0);
+    window->SearchTF()->setText(target.lastLaisse);
+    return target;
 }
 
-void BM_ReadWholeText(benchmark::State& state)
+// The physical floor of reading a text for a laisse: one read() of the whole file into memory
+// at hand, and its line ends counted.
+void BM_ReadFloor(benchmark::State& state)
 {
-    const QString path = fixture().target.textFile;
+    const QByteArray path = QFile::encodeName(prepareRequest(int(state.range(0))).textFile);
+    std::vector<char> buffer(size_t(QFileInfo(QString::fromLocal8Bit(path)).size()) + 1);
     for (auto _ : state) {
-        LineReader reader(path);
-        qint64 lines = 0;
-        while (!reader.atEnd()) {
-            benchmark::DoNotOptimize(reader.readLine());
-            ++lines;
+        const int fd = ::open(path.constData(), O_RDONLY);
+        const ssize_t got = fd < 0 ? -1 : ::read(fd, buffer.data(), buffer.size());
+        if (fd >= 0)
+            ::close(fd);
+        if (got <= 0) {
+            state.SkipWithError("the text could not be read");
+            break;
         }
+        qint64 lines = 0;
+        const char* end = buffer.data() + got;
+        for (const char* p = buffer.data();
+             (p = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)))); ++p)
+            ++lines;
         benchmark::DoNotOptimize(lines);
     }
 }
-BENCHMARK(BM_ReadWholeText)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
-void BM_RequestLastLaisse(benchmark::State& state)
+// The request's logic: its window is hidden, so nothing is painted.
+void BM_RequestLogic(benchmark::State& state)
 {
-    MainWindow& window = *fixture().window;
+    prepareRequest(int(state.range(0)));
+    MainWindow& window = *windowSlot();
+    window.hide();
     for (auto _ : state)
         window.OKpressed();
     if (window.MainLB()->rowCount() == 0)
         state.SkipWithError("the request showed no rows");
 }
-BENCHMARK(BM_RequestLastLaisse)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+
+// The request with its window shown, and the laisse painted after it.
+void BM_RequestShown(benchmark::State& state)
+{
+    prepareRequest(int(state.range(0)));
+    MainWindow& window = *windowSlot();
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        window.OKpressed();
+        window.MainLB()->repaint();
+    }
+    if (window.MainLB()->rowCount() == 0)
+        state.SkipWithError("the request showed no rows");
+}
+
+const bool registered = [] {
+    for (auto [name, function] : {std::pair{"BM_ReadFloor", &BM_ReadFloor},
+                                  std::pair{"BM_RequestLogic", &BM_RequestLogic},
+                                  std::pair{"BM_RequestShown", &BM_RequestShown}})
+        AtEveryScale(benchmark::RegisterBenchmark(name, function))
+            ->Unit(benchmark::kMicrosecond)->MinTime(0.3)->UseRealTime();
+    return true;
+}();
 
 } // namespace
 
 void CloseRequestWindow()
 {
-    fixtureSlot().reset();
+    windowSlot().reset();
 }
