@@ -4,17 +4,33 @@
 #include "platform/TextFunctions.h"
 
 #include <QFileInfo>
-#include <QSet>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
 constexpr int kCellCount = 4;
 
-QSet<qint64> WantedLines(const QString& lineNumbers)
+struct WantedLines
 {
-    QSet<qint64> wanted;
-    for (const QString& piece : Split(lineNumbers, ","))
-        wanted.insert(WholeNumber(piece));
+    QList<qint64> numbers;    // ascending, each once
+    bool unfindable = false;  // a piece names no line (0, negative or empty)
+};
+
+WantedLines Wanted(const QString& lineNumbers)
+{
+    WantedLines wanted;
+    for (const QString& piece : Split(lineNumbers, ",")) {
+        const qint64 number = WholeNumber(piece);
+        if (number < 1)
+            wanted.unfindable = true;
+        else
+            wanted.numbers.append(number);
+    }
+    std::sort(wanted.numbers.begin(), wanted.numbers.end());
+    wanted.numbers.erase(std::unique(wanted.numbers.begin(), wanted.numbers.end()),
+                         wanted.numbers.end());
     return wanted;
 }
 
@@ -39,23 +55,27 @@ LaisseText ReadLaisseText(const QString& textPath, const QString& lineNumbers, q
         return text;
     }
 
-    QSet<qint64> wanted = WantedLines(lineNumbers);
+    const WantedLines wanted = Wanted(lineNumbers);
     LineReader reader(textPath);
     if (!reader.isOpen()) {
         text.outcome = LaisseText::Unreadable;
         return text;
     }
 
-    qint64 lineNumber = 0;
-    while (!wanted.isEmpty() && !reader.atEnd()) {
-        ++lineNumber;
-        const QString line = reader.readLine();
-        if (!wanted.remove(lineNumber))
-            continue;
-        QStringList row = LaisseRow(line);
+    // Only the wanted lines are decoded; the others are passed over as bytes.
+    qint64 linesRead = 0;
+    for (qint64 number : wanted.numbers) {
+        const qint64 before = number - linesRead - 1;
+        if (reader.skipLines(before) < before || reader.atEnd())
+            return text;
+        linesRead = number;
+        QStringList row = LaisseRow(reader.readLine());
         if (WholeNumber(row.at(2)) == verse)
             text.selectedRow = int(text.rows.size());
         text.rows.append(std::move(row));
     }
+    // A line that is never found keeps the reading going to the end of the file.
+    if (wanted.unfindable)
+        reader.skipLines(std::numeric_limits<qint64>::max());
     return text;
 }

@@ -101,6 +101,7 @@ bool LineReader::fillBuffer()
 {
     if (m_fileDone || !m_file.isOpen())
         return false;
+    m_nextCr = -1;
     if (m_pos > 0) {
         m_buffer.remove(0, m_pos);
         m_pos = 0;
@@ -166,6 +167,55 @@ QString LineReader::readLine()
         m_pos += length + endingLength;
         return text;
     }
+}
+
+qint64 LineReader::skipLines(qint64 count)
+{
+    qint64 skipped = 0;
+    // Inside a line whose end is not in the buffer yet; its bytes need not be kept.
+    bool midLine = false;
+    while (skipped < count) {
+        if (m_pos >= m_buffer.size() && !fillBuffer()) {
+            if (midLine)
+                ++skipped; // the last line has no ending
+            break;
+        }
+        const char* const base = m_buffer.constData();
+        const char* const end = base + m_buffer.size();
+        const char* p = base + m_pos;
+        // Before the next CR only an LF can end a line, and memchr finds those fastest.
+        if (m_nextCr < m_pos) {
+            const void* found = std::memchr(p, '\r', size_t(end - p));
+            m_nextCr = found ? static_cast<const char*>(found) - base : m_buffer.size();
+        }
+        const char* const lfEnd = base + m_nextCr;
+        const char* const cr = lfEnd < end ? lfEnd : nullptr;
+        while (skipped < count) {
+            const char* lf = static_cast<const char*>(std::memchr(p, '\n', size_t(lfEnd - p)));
+            if (!lf)
+                break;
+            p = lf + 1;
+            ++skipped;
+        }
+        midLine = p < lfEnd;
+        if (skipped == count || !cr) {
+            m_pos = skipped == count ? p - base : m_buffer.size();
+            continue;
+        }
+        // The LF of a CRLF may start the next block: the CR stays for the next pass over it.
+        if (cr + 1 == end) {
+            m_pos = cr - base;
+            if (fillBuffer())
+                continue;
+            // The file ends with that CR, the only byte left.
+            m_pos = m_buffer.size();
+        } else {
+            m_pos = cr - base + (cr[1] == '\n' ? 2 : 1);
+        }
+        ++skipped;
+        midLine = false;
+    }
+    return skipped;
 }
 
 QStringList ReadAllLines(const QString& path, bool* ok)

@@ -20,6 +20,9 @@ public:
     bool isOpen() const;
     bool atEnd();
     QString readLine();
+    // Passes over the next count lines, ended by the same rules as readLine, without decoding
+    // them; returns how many it passed over, fewer than count only at the end of the file.
+    qint64 skipLines(qint64 count);
     // True once a read failed after opening (the file vanished or the device reported an error).
     bool hasError() const;
 
@@ -30,6 +33,9 @@ private:
     QFile m_file;
     QByteArray m_buffer;
     qsizetype m_pos = 0;
+    // Offset of the first CR at or after m_pos, m_buffer.size() when there is none; to be found
+    // again once m_pos has passed it or the buffer has changed (-1).
+    qsizetype m_nextCr = -1;
     bool m_atStart = true;
     bool m_fileDone = false;
     bool m_error = false;

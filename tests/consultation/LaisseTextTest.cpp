@@ -114,6 +114,26 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectionCase{"Missing", "20,21,22", 23, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Far into a long text with every kind of line ending, the lines passed over still count one
+// each, so the wanted line numbers land on the right records.
+TEST(LaisseText, FindsLinesFarIntoALongText)
+{
+    TempFolders folders;
+    QByteArray content;
+    const char* endings[] = {"\r\n", "\n", "\r"};
+    for (int line = 1; line <= 60000; ++line)
+        content += "1r\t1\t" + QByteArray::number(line) + "\tvers " + QByteArray(line % 50, 'e')
+                   + endings[line % 3];
+    const QString path = folders.writeFile("Texte.txt", content);
+    const LaisseText text = ReadLaisseText(path, "59999,12000,12001,1", 12001);
+    ASSERT_EQ(text.rows.size(), 4);
+    EXPECT_EQ(text.rows[0].at(2), "1");
+    EXPECT_EQ(text.rows[1].at(2), "12000");
+    EXPECT_EQ(text.rows[2].at(2), "12001");
+    EXPECT_EQ(text.rows[3].at(2), "59999");
+    EXPECT_EQ(text.selectedRow, 2);
+}
+
 TEST(LaisseText, TellsAMissingFileFromAnUnreadableOne)
 {
     TempFolders folders;

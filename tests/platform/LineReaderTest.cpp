@@ -112,3 +112,38 @@ TEST(LineReader, ReadsLineByLine)
     EXPECT_EQ(reader.readLine(), QString());
     EXPECT_FALSE(reader.hasError());
 }
+
+// Passing lines over must end them exactly where reading them would, also where an ending
+// falls on a block boundary or a CRLF is split across two blocks.
+TEST(LineReader, SkippingEndsLinesAsReadingDoes)
+{
+    TempFolders folders;
+    constexpr qsizetype block = 256 * 1024;
+    QByteArray crlfAcrossBlocks(block - 1, 'x');
+    crlfAcrossBlocks += "\r\nafter\r\r\nlast\r";
+    QByteArray lfOnBoundary(block - 1, 'y');
+    lfOnBoundary += "\nnext\n";
+    QByteArray mixed = "\xEF\xBB\xBF";
+    const char* endings[] = {"\n", "\r\n", "\r"};
+    for (int i = 0; i < 40000; ++i)
+        mixed += QByteArray::number(i) + " caf\xC3\xA9" + QByteArray(i % 23, 'a') + endings[i % 7 % 3];
+    mixed += QByteArray(block + 10, 'z'); // a last line longer than a block, without ending
+
+    for (const QByteArray& content : {crlfAcrossBlocks, lfOnBoundary, mixed}) {
+        const QString path = folders.writeFile("skip.txt", content);
+        const QStringList all = ReadAllLines(path);
+        for (qint64 step : {0, 1, 2, 997}) {
+            LineReader reader(path);
+            QStringList kept;
+            qint64 skipped = 0;
+            while (!reader.atEnd()) {
+                skipped += reader.skipLines(step);
+                if (!reader.atEnd())
+                    kept.append(reader.readLine());
+            }
+            EXPECT_EQ(skipped + kept.size(), all.size()) << "step " << step;
+            for (qsizetype k = 0; k < kept.size(); ++k)
+                ASSERT_EQ(kept[k], all[(k + 1) * (step + 1) - 1]) << "step " << step << ", line " << k;
+        }
+    }
+}
