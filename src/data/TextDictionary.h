@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextIndex.h"
+
 #include <QString>
 #include <QStringView>
 #include <vector>
@@ -20,17 +22,10 @@ public:
     void squeeze();
 
 private:
-    // Every entry is one record in m_pool: key then value, each a length and its code units
-    // (one byte a unit when all fit in Latin-1, else two). A key set again gets a new record
-    // and the old one is left unused. m_slots is an open-addressing index of record offsets
-    // plus one (0 marks a free slot).
+    // Every entry is one record in m_pool: key then value, each a text of TextPool. A key set
+    // again gets a new record and the old one is left unused. m_index knows records by offset.
     std::vector<unsigned char> m_pool;
-    std::vector<quint32> m_slots;
-    int m_count = 0;
+    TextIndex m_index;
 
-    qsizetype findSlot(QStringView key) const;
-    bool keyAt(quint32 offset, QStringView key) const;
-    void grow();
-    void appendText(QStringView text);
-    quint32 newRecord(QStringView key, QStringView value);
+    qint64 find(QStringView key) const;
 };

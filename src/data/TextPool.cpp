@@ -1,0 +1,104 @@
+#include "TextPool.h"
+
+namespace TextPool {
+
+namespace {
+
+constexpr quint32 HashStart = 2166136261u;
+
+quint32 mixUnit(quint32 hash, char16_t unit)
+{
+    hash = (hash ^ (unit & 0xFFu)) * 16777619u;
+    return (hash ^ (unit >> 8)) * 16777619u;
+}
+
+bool fitsLatin1(QStringView text)
+{
+    for (QChar c : text) {
+        if (c.unicode() > 0xFF)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool StoredText::equals(QStringView text) const
+{
+    if (units != size_t(text.size()))
+        return false;
+    for (size_t i = 0; i < units; ++i) {
+        if (unit(i) != text[qsizetype(i)].unicode())
+            return false;
+    }
+    return true;
+}
+
+QString StoredText::toString() const
+{
+    if (!wide)
+        return QString::fromLatin1(reinterpret_cast<const char*>(data), qsizetype(units));
+    QString result(qsizetype(units), Qt::Uninitialized);
+    QChar* out = result.data();
+    for (size_t i = 0; i < units; ++i)
+        out[i] = QChar(unit(i));
+    return result;
+}
+
+StoredText textAt(const std::vector<unsigned char>& pool, size_t offset)
+{
+    quint64 header = 0;
+    int shift = 0;
+    unsigned char byte;
+    do {
+        byte = pool[offset++];
+        header |= quint64(byte & 0x7F) << shift;
+        shift += 7;
+    } while (byte & 0x80);
+    StoredText text;
+    text.wide = header & 1;
+    text.units = size_t(header >> 1);
+    text.data = pool.data() + offset;
+    text.end = offset + text.units * (text.wide ? 2 : 1);
+    return text;
+}
+
+void append(std::vector<unsigned char>& pool, QStringView text)
+{
+    const bool wide = !fitsLatin1(text);
+    quint64 header = (quint64(text.size()) << 1) | (wide ? 1 : 0);
+    do {
+        unsigned char byte = header & 0x7F;
+        header >>= 7;
+        pool.push_back(header ? byte | 0x80 : byte);
+    } while (header);
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        pool.push_back(u & 0xFF);
+        if (wide)
+            pool.push_back(u >> 8);
+    }
+}
+
+size_t worstSize(QStringView text)
+{
+    return 10 + 2 * size_t(text.size());
+}
+
+quint32 hashOf(QStringView text)
+{
+    quint32 hash = HashStart;
+    for (QChar c : text)
+        hash = mixUnit(hash, c.unicode());
+    return hash;
+}
+
+quint32 hashOf(const StoredText& text)
+{
+    quint32 hash = HashStart;
+    for (size_t i = 0; i < text.units; ++i)
+        hash = mixUnit(hash, text.unit(i));
+    return hash;
+}
+
+} // namespace TextPool

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <vector>
+
+// Texts held compactly in one byte vector, for the tables that live as long as the process:
+// each text is a header (its length and width, 7 bits a byte) followed by its UTF-16 code
+// units, one byte a unit when all fit in Latin-1, else two.
+namespace TextPool {
+
+// One text as it lies in a pool.
+struct StoredText
+{
+    const unsigned char* data;
+    size_t units;
+    bool wide;
+    size_t end; // offset just after the text
+
+    char16_t unit(size_t i) const
+    {
+        if (!wide)
+            return data[i];
+        return char16_t(data[2 * i] | (data[2 * i + 1] << 8));
+    }
+    bool equals(QStringView text) const;
+    QString toString() const;
+};
+
+StoredText textAt(const std::vector<unsigned char>& pool, size_t offset);
+void append(std::vector<unsigned char>& pool, QStringView text);
+// The most room append can take for text.
+size_t worstSize(QStringView text);
+
+// FNV-1a over the UTF-16 code units, so a text hashes the same in a QString and in a pool.
+quint32 hashOf(QStringView text);
+quint32 hashOf(const StoredText& text);
+
+} // namespace TextPool
