@@ -1,6 +1,10 @@
 #include "CorrespItem.h"
 
+#include "TextPool.h"
 #include "platform/TextFunctions.h"
+
+#include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -33,44 +37,59 @@ CorrespItem::CorrespItem(const QString& name)
 {
 }
 
-void CorrespItem::append(const QString& laisse, qint64 row)
+void CorrespItem::append(QStringView laisse, qint64 row)
 {
-    const auto first = LaisseNumDic.constFind(laisse);
-    if (first == LaisseNumDic.constEnd()) {
-        LaisseNumDic.insert(laisse, row);
-        const auto joined = RefNumDic.find(row);
-        if (joined == RefNumDic.end())
-            RefNumDic.insert(row, laisse);
-        else
-            joined.value() += joinSeparator + laisse;
+    if (row < 0 || row > qint64(TextIndex::MaxHandle))
+        throw std::length_error("table too large");
+    if (!Supp_Ref.empty() && quint32(row) < Supp_Ref.back())
+        throw std::logic_error("rows must not decrease");
+    quint32& slot = LaisseNumDic.place(
+        TextPool::hashOf(laisse),
+        [&](quint32 number) { return RefNumDic.equals(number, laisse); },
+        [&](quint32 number) { return RefNumDic.hashOf(number); });
+    if (slot == 0) {
+        LaisseNumDic.set(slot, RefNumDic.add(laisse, quint32(row)));
+        m_lastFurther.push_back(NoFurther);
         return;
     }
-    // The key already holds the same text: sharing it keeps one copy of each distinct text.
-    Supp_LN.append(first.key());
-    Supp_Ref.append(row);
+    const quint32 number = slot - 1;
+    const quint32 further = quint32(Supp_LN.size());
+    Supp_LN.push_back(number);
+    Supp_Ref.push_back(quint32(row));
+    m_previousFurther.push_back(m_lastFurther[number]);
+    m_lastFurther[number] = further;
 }
 
 void CorrespItem::getRefNum(const QString& laisse, QList<qint64>& rows) const
 {
-    const auto first = LaisseNumDic.constFind(laisse);
-    if (first == LaisseNumDic.constEnd())
+    const qint64 number = LaisseNumDic.find(TextPool::hashOf(laisse), [&](quint32 stored) {
+        return RefNumDic.equals(stored, laisse);
+    });
+    if (number < 0)
         return;
-    rows.append(first.value());
-    for (qsizetype k = 0; k < Supp_LN.size(); ++k) {
-        if (Supp_LN[k] == laisse)
-            rows.append(Supp_Ref[k]);
-    }
+    rows.append(RefNumDic.row(quint32(number)));
+    const qsizetype first = rows.size();
+    for (quint32 k = m_lastFurther[size_t(number)]; k != NoFurther; k = m_previousFurther[k])
+        rows.append(Supp_Ref[k]);
+    std::reverse(rows.begin() + first, rows.end());
 }
 
 void CorrespItem::getLaisseNum(qint64 row, QStringList& texts) const
 {
-    const auto first = RefNumDic.constFind(row);
-    if (first != RefNumDic.constEnd())
-        texts.append(first.value());
-    for (qsizetype k = 0; k < Supp_Ref.size(); ++k) {
-        if (Supp_Ref[k] == row)
-            texts.append(Supp_LN[k]);
+    if (RefNumDic.contains(row))
+        texts.append(RefNumDic.value(row));
+    if (row >= 0 && row <= qint64(TextIndex::MaxHandle)) {
+        const auto [first, last] = std::equal_range(Supp_Ref.begin(), Supp_Ref.end(), quint32(row));
+        for (auto k = first; k != last; ++k)
+            texts.append(RefNumDic.text(Supp_LN[size_t(k - Supp_Ref.begin())]));
     }
     for (QString& text : texts)
         text = displayFormOfEach(text);
+}
+
+void CorrespItem::squeeze()
+{
+    RefNumDic.squeeze();
+    for (std::vector<quint32>* numbers : {&Supp_LN, &Supp_Ref, &m_lastFurther, &m_previousFurther})
+        numbers->shrink_to_fit();
 }

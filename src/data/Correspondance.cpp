@@ -5,12 +5,24 @@
 #include "platform/MessageBoxes.h"
 #include "platform/TextFunctions.h"
 
+#include <vector>
+
 namespace {
 
 const QChar tab(9);
 const QChar carriageReturn(13);
 
 } // namespace
+
+int Correspondance::columnNamed(QStringView siglum)
+{
+    const QString name = siglum.toString();
+    const auto column = itemNameDic.constFind(name);
+    if (column != itemNameDic.constEnd())
+        return column.value();
+    Items.append(CorrespItem(name));
+    return itemNameDic.insert(name, int(Items.size() - 1)).value();
+}
 
 Correspondance::Correspondance(const QString& name)
     : Name(name)
@@ -25,29 +37,40 @@ void Correspondance::additem([[maybe_unused]] const QString& name, const QString
         MsgBox(DataErrorMessage(filePath));
         return;
     }
+    // Rows tend to name their columns in the same order, so the column of each field position
+    // in the line before is tried first.
+    std::vector<int> columnOfField;
     qint64 row = 0;
     while (!reader.atEnd()) {
         const QString line = reader.readLine();
-        for (const QStringView field : QStringView(line).split(tab)) {
+        const QStringView view(line);
+        size_t fieldIndex = 0;
+        for (qsizetype start = 0; start <= view.size(); ++fieldIndex) {
+            qsizetype stop = view.indexOf(tab, start);
+            if (stop < 0)
+                stop = view.size();
+            const QStringView field = view.mid(start, stop - start);
+            start = stop + 1;
             // "P=012=x": the siglum is before the first "=", the laisse text up to the second.
             const qsizetype firstEquals = field.indexOf(QLatin1Char('='));
             if (firstEquals < 0)
                 continue;
             const qsizetype secondEquals = field.indexOf(QLatin1Char('='), firstEquals + 1);
-            const QString siglum = field.left(firstEquals).toString();
-            const QString laisse = (secondEquals < 0
-                                        ? field.mid(firstEquals + 1)
-                                        : field.mid(firstEquals + 1, secondEquals - firstEquals - 1))
-                                       .toString();
-            auto column = itemNameDic.constFind(siglum);
-            if (column == itemNameDic.constEnd()) {
-                Items.append(CorrespItem(siglum));
-                column = itemNameDic.insert(siglum, int(Items.size() - 1));
-            }
-            Items[column.value()].append(laisse, row);
+            const QStringView siglum = field.left(firstEquals);
+            const QStringView laisse = secondEquals < 0
+                                           ? field.mid(firstEquals + 1)
+                                           : field.mid(firstEquals + 1, secondEquals - firstEquals - 1);
+            if (columnOfField.size() <= fieldIndex)
+                columnOfField.resize(fieldIndex + 1, -1);
+            int& column = columnOfField[fieldIndex];
+            if (column < 0 || Items[column].Name != siglum)
+                column = columnNamed(siglum);
+            Items[column].append(laisse, row);
         }
         ++row;
     }
+    for (CorrespItem& item : Items)
+        item.squeeze();
     // The rows read before the failure stay; the user still learns the table is incomplete.
     if (reader.hasError())
         MsgBox(DataErrorMessage(filePath));

@@ -21,4 +21,8 @@ public:
     QList<CorrespItem> Items;
     QString Name;
     QHash<QString, int> itemNameDic;
+
+private:
+    // The index of the siglum's column, which is added when new.
+    int columnNamed(QStringView siglum);
 };

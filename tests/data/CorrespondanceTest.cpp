@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 
 namespace {
 
@@ -129,4 +130,34 @@ TEST(CorrespondanceTest, UnreadableFileIsReportedAndLeavesTheTableEmpty)
     EXPECT_EQ(table.Name, QStringLiteral("Laisses"));
     EXPECT_TRUE(table.Items.isEmpty());
     EXPECT_EQ(table.getCorrespondance(QStringLiteral("P"), QStringLiteral("001")), QStringLiteral("None"));
+}
+
+// A query must cost what its rows cost, however large the table: 1.5 million rows in which
+// every laisse of P stands 100 times.
+TEST(CorrespondanceTest, QueryOnAHugeTableStaysFast)
+{
+    constexpr int rowCount = 1500000;
+    constexpr int laissesOfP = 15000;
+    QByteArray content;
+    content.reserve(rowCount * 16);
+    for (int row = 0; row < rowCount; ++row) {
+        content += "P=" + QByteArray::number(row % laissesOfP).rightJustified(5, '0') + "\tT="
+                   + QByteArray::number(row) + '\n';
+    }
+    TempFolders folders;
+    const Correspondance table = loadTable(folders, content);
+
+    QElapsedTimer timer;
+    timer.start();
+    const QString result = table.getCorrespondance(QStringLiteral("P"), QStringLiteral("00123"));
+    const qint64 elapsedMs = timer.elapsed();
+
+    const QStringList lines = result.split(QChar(13));
+    ASSERT_EQ(lines.size(), 2);
+    const QStringList partsOfT = lines[1].mid(2).split(QLatin1Char(','));
+    ASSERT_EQ(partsOfT.size(), rowCount / laissesOfP);
+    // Every row, in file order: 123, 15123, 30123 ...
+    for (int k = 0; k < partsOfT.size(); ++k)
+        ASSERT_EQ(partsOfT[k], QString::number(123 + k * laissesOfP)) << k;
+    EXPECT_LT(elapsedMs, 50);
 }
