@@ -43,10 +43,9 @@ void CorrespItem::append(QStringView laisse, qint64 row)
         throw std::length_error("table too large");
     if (!Supp_Ref.empty() && quint32(row) < Supp_Ref.back())
         throw std::logic_error("rows must not decrease");
-    quint32& slot = LaisseNumDic.place(
-        TextPool::hashOf(laisse),
-        [&](quint32 number) { return RefNumDic.equals(number, laisse); },
-        [&](quint32 number) { return RefNumDic.hashOf(number); });
+    quint32& slot = LaisseNumDic.place(TextPool::hashOf(laisse), [&](quint32 number) {
+        return RefNumDic.equals(number, laisse);
+    });
     if (slot == 0) {
         LaisseNumDic.set(slot, RefNumDic.add(laisse, quint32(row)));
         m_lastFurther.push_back(NoFurther);

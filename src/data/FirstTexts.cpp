@@ -30,11 +30,6 @@ bool FirstTexts::equals(quint32 number, QStringView text) const
     return TextPool::textAt(m_pool, m_offsets[number]).equals(text);
 }
 
-quint32 FirstTexts::hashOf(quint32 number) const
-{
-    return TextPool::hashOf(TextPool::textAt(m_pool, m_offsets[number]));
-}
-
 std::pair<quint32, quint32> FirstTexts::numbersIn(qint64 row) const
 {
     if (row < 0 || row > qint64(std::numeric_limits<quint32>::max()))

@@ -20,7 +20,6 @@ public:
     quint32 count() const { return quint32(m_rows.size()); }
     QString text(quint32 number) const;
     bool equals(quint32 number, QStringView text) const;
-    quint32 hashOf(quint32 number) const;
     quint32 row(quint32 number) const { return m_rows[number]; }
 
     // Whether some text was first met in row, and those texts joined by ", ".

@@ -36,10 +36,9 @@ void TextDictionary::setValue(QStringView key, QStringView value)
     const size_t offset = m_pool.size();
     if (offset + TextPool::worstSize(key) + TextPool::worstSize(value) > TextIndex::MaxHandle)
         throw std::length_error("table too large");
-    quint32& slot = m_index.place(
-        TextPool::hashOf(key),
-        [&](quint32 stored) { return TextPool::textAt(m_pool, stored).equals(key); },
-        [&](quint32 stored) { return TextPool::hashOf(TextPool::textAt(m_pool, stored)); });
+    quint32& slot = m_index.place(TextPool::hashOf(key), [&](quint32 stored) {
+        return TextPool::textAt(m_pool, stored).equals(key);
+    });
     TextPool::append(m_pool, key);
     TextPool::append(m_pool, value);
     m_index.set(slot, quint32(offset));

@@ -8,8 +8,9 @@
 
 // An open-addressing hash index over texts kept elsewhere, each known by a 32-bit handle (an
 // offset in a pool, a number in a list). The keeper of the texts gives the hash of the text
-// looked for and says whether the text behind a handle is the one looked for; on growth it
-// gives the hash of the text behind a handle.
+// looked for and says whether the text behind a handle is the one looked for. Each slot keeps
+// its text's hash beside the handle, so a probe seldom reads a text and growing reads none:
+// the tables are large and their texts lie far apart in memory.
 class TextIndex
 {
 public:
@@ -21,26 +22,30 @@ public:
             return -1;
         const size_t mask = m_slots.size() - 1;
         for (size_t i = hash & mask;; i = (i + 1) & mask) {
-            const quint32 slot = m_slots[i];
-            if (slot == 0)
+            const Slot& slot = m_slots[i];
+            if (slot.handle == 0)
                 return -1;
-            if (holds(slot - 1))
-                return qint64(slot) - 1;
+            if (slot.hash == hash && holds(slot.handle - 1))
+                return qint64(slot.handle) - 1;
         }
     }
 
-    // The slot of the text that holds(handle) accepts, or the free one where it goes (0), after
-    // making room for one more text. Fill it with set.
-    template <typename Holds, typename HashOf>
-    quint32& place(quint32 hash, Holds holds, HashOf hashOf)
+    // The handle slot of the text that holds(handle) accepts, or the free one where it goes
+    // (0), after making room for one more text. Fill it with set.
+    template <typename Holds>
+    quint32& place(quint32 hash, Holds holds)
     {
-        if ((size_t(m_count) + 1) * 4 > m_slots.size() * 3)
-            grow(hashOf);
+        if ((size_t(m_count) + 1) * 8 > m_slots.size() * 7)
+            grow();
         const size_t mask = m_slots.size() - 1;
         for (size_t i = hash & mask;; i = (i + 1) & mask) {
-            quint32& slot = m_slots[i];
-            if (slot == 0 || holds(slot - 1))
-                return slot;
+            Slot& slot = m_slots[i];
+            if (slot.handle == 0) {
+                slot.hash = hash;
+                return slot.handle;
+            }
+            if (slot.hash == hash && holds(slot.handle - 1))
+                return slot.handle;
         }
     }
 
@@ -57,22 +62,25 @@ public:
     static constexpr quint32 MaxHandle = std::numeric_limits<quint32>::max() - 1;
 
 private:
-    // Slots hold a handle plus one; 0 marks a free slot.
-    std::vector<quint32> m_slots;
+    struct Slot
+    {
+        quint32 handle; // plus one; 0 marks a free slot
+        quint32 hash;
+    };
+    std::vector<Slot> m_slots;
     quint32 m_count = 0;
 
-    template <typename HashOf>
-    void grow(HashOf hashOf)
+    void grow()
     {
         if (m_slots.size() > size_t(std::numeric_limits<int>::max()))
             throw std::length_error("table too large");
-        std::vector<quint32> grown(m_slots.empty() ? 16 : m_slots.size() * 2, 0);
+        std::vector<Slot> grown(m_slots.empty() ? 16 : m_slots.size() * 2, Slot{0, 0});
         const size_t mask = grown.size() - 1;
-        for (quint32 slot : m_slots) {
-            if (slot == 0)
+        for (const Slot& slot : m_slots) {
+            if (slot.handle == 0)
                 continue;
-            size_t i = hashOf(slot - 1) & mask;
-            while (grown[i] != 0)
+            size_t i = slot.hash & mask;
+            while (grown[i].handle != 0)
                 i = (i + 1) & mask;
             grown[i] = slot;
         }

@@ -8,8 +8,16 @@ constexpr quint32 HashStart = 2166136261u;
 
 quint32 mixUnit(quint32 hash, char16_t unit)
 {
-    hash = (hash ^ (unit & 0xFFu)) * 16777619u;
-    return (hash ^ (unit >> 8)) * 16777619u;
+    return (hash ^ unit) * 16777619u;
+}
+
+quint32 finish(quint32 hash)
+{
+    hash ^= hash >> 16;
+    hash *= 0x85EBCA6Bu;
+    hash ^= hash >> 13;
+    hash *= 0xC2B2AE35u;
+    return hash ^ (hash >> 16);
 }
 
 bool fitsLatin1(QStringView text)
@@ -72,11 +80,14 @@ void append(std::vector<unsigned char>& pool, QStringView text)
         header >>= 7;
         pool.push_back(header ? byte | 0x80 : byte);
     } while (header);
+    const size_t start = pool.size();
+    pool.resize(start + size_t(text.size()) * (wide ? 2 : 1));
+    unsigned char* out = pool.data() + start;
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        pool.push_back(u & 0xFF);
+        *out++ = u & 0xFF;
         if (wide)
-            pool.push_back(u >> 8);
+            *out++ = u >> 8;
     }
 }
 
@@ -90,15 +101,7 @@ quint32 hashOf(QStringView text)
     quint32 hash = HashStart;
     for (QChar c : text)
         hash = mixUnit(hash, c.unicode());
-    return hash;
-}
-
-quint32 hashOf(const StoredText& text)
-{
-    quint32 hash = HashStart;
-    for (size_t i = 0; i < text.units; ++i)
-        hash = mixUnit(hash, text.unit(i));
-    return hash;
+    return finish(hash);
 }
 
 } // namespace TextPool

@@ -33,8 +33,8 @@ void append(std::vector<unsigned char>& pool, QStringView text);
 // The most room append can take for text.
 size_t worstSize(QStringView text);
 
-// FNV-1a over the UTF-16 code units, so a text hashes the same in a QString and in a pool.
+// FNV-1a over the UTF-16 code units, mixed at the end so that the low bits, which pick an
+// index slot, depend on every unit.
 quint32 hashOf(QStringView text);
-quint32 hashOf(const StoredText& text);
 
 } // namespace TextPool
