@@ -80,14 +80,11 @@ void append(std::vector<unsigned char>& pool, QStringView text)
         header >>= 7;
         pool.push_back(header ? byte | 0x80 : byte);
     } while (header);
-    const size_t start = pool.size();
-    pool.resize(start + size_t(text.size()) * (wide ? 2 : 1));
-    unsigned char* out = pool.data() + start;
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        *out++ = u & 0xFF;
+        pool.push_back(u & 0xFF);
         if (wide)
-            *out++ = u >> 8;
+            pool.push_back(u >> 8);
     }
 }
 
