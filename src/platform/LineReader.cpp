@@ -65,15 +65,6 @@ QString decodeLine(const char* data, qsizetype size)
     return fromWindows1252(data, size);
 }
 
-const char* findLineEnd(const char* from, const char* end)
-{
-    for (const char* p = from; p < end; ++p) {
-        if (*p == '\n' || *p == '\r')
-            return p;
-    }
-    return end;
-}
-
 } // namespace
 
 LineReader::LineReader(const QString& path)
@@ -133,6 +124,25 @@ bool LineReader::atEnd()
     return false;
 }
 
+qsizetype LineReader::nextCrFrom(qsizetype from)
+{
+    if (m_nextCr < from) {
+        const char* const base = m_buffer.constData();
+        const void* cr = std::memchr(base + from, '\r', size_t(m_buffer.size() - from));
+        m_nextCr = cr ? static_cast<const char*>(cr) - base : m_buffer.size();
+    }
+    return m_nextCr;
+}
+
+qsizetype LineReader::lineEndFrom(qsizetype from)
+{
+    // Before the next CR only an LF can end a line, and memchr finds those fastest.
+    const qsizetype cr = nextCrFrom(from);
+    const char* const base = m_buffer.constData();
+    const void* lf = std::memchr(base + from, '\n', size_t(cr - from));
+    return lf ? static_cast<const char*>(lf) - base : cr;
+}
+
 QString LineReader::readLine()
 {
     if (atEnd())
@@ -140,26 +150,24 @@ QString LineReader::readLine()
     // Offsets count from m_pos, which stays on the line's first byte while blocks are added.
     qsizetype scanFrom = 0;
     for (;;) {
-        const char* line = m_buffer.constData() + m_pos;
-        const char* end = m_buffer.constData() + m_buffer.size();
-        const char* stop = findLineEnd(line + scanFrom, end);
-        if (stop == end) {
-            scanFrom = end - line;
+        const qsizetype stop = lineEndFrom(m_pos + scanFrom);
+        const qsizetype length = stop - m_pos;
+        if (stop == m_buffer.size()) {
+            scanFrom = length;
             if (fillBuffer())
                 continue;
-            QString text = decodeLine(m_buffer.constData() + m_pos, m_buffer.size() - m_pos);
+            QString text = decodeLine(m_buffer.constData() + m_pos, length);
             m_pos = m_buffer.size();
             return text;
         }
-        const qsizetype length = stop - line;
         qsizetype endingLength = 1;
-        if (*stop == '\r') {
-            if (stop + 1 == end) {
+        if (m_buffer[stop] == '\r') {
+            if (stop + 1 == m_buffer.size()) {
                 // The LF of a CRLF may start the next block.
                 scanFrom = length;
                 if (fillBuffer())
                     continue;
-            } else if (stop[1] == '\n') {
+            } else if (m_buffer[stop + 1] == '\n') {
                 endingLength = 2;
             }
         }
@@ -180,38 +188,36 @@ qint64 LineReader::skipLines(qint64 count)
                 ++skipped; // the last line has no ending
             break;
         }
+        // The lines that an LF ends before the next CR go in one run of memchr.
+        const qsizetype cr = nextCrFrom(m_pos);
         const char* const base = m_buffer.constData();
-        const char* const end = base + m_buffer.size();
         const char* p = base + m_pos;
-        // Before the next CR only an LF can end a line, and memchr finds those fastest.
-        if (m_nextCr < m_pos) {
-            const void* found = std::memchr(p, '\r', size_t(end - p));
-            m_nextCr = found ? static_cast<const char*>(found) - base : m_buffer.size();
-        }
-        const char* const lfEnd = base + m_nextCr;
-        const char* const cr = lfEnd < end ? lfEnd : nullptr;
         while (skipped < count) {
-            const char* lf = static_cast<const char*>(std::memchr(p, '\n', size_t(lfEnd - p)));
+            const char* lf = static_cast<const char*>(std::memchr(p, '\n', size_t(base + cr - p)));
             if (!lf)
                 break;
             p = lf + 1;
             ++skipped;
         }
-        midLine = p < lfEnd;
-        if (skipped == count || !cr) {
-            m_pos = skipped == count ? p - base : m_buffer.size();
+        m_pos = p - base;
+        if (skipped == count)
+            break;
+        if (cr == m_buffer.size()) {
+            midLine = m_pos < cr;
+            m_pos = cr;
             continue;
         }
-        // The LF of a CRLF may start the next block: the CR stays for the next pass over it.
-        if (cr + 1 == end) {
-            m_pos = cr - base;
+        qsizetype next = cr + 1;
+        if (next == m_buffer.size()) {
+            // The LF of a CRLF may start the next block: the CR stays to be looked at again.
+            m_pos = cr;
             if (fillBuffer())
                 continue;
-            // The file ends with that CR, the only byte left.
-            m_pos = m_buffer.size();
-        } else {
-            m_pos = cr - base + (cr[1] == '\n' ? 2 : 1);
+            next = m_buffer.size();
+        } else if (m_buffer[next] == '\n') {
+            ++next;
         }
+        m_pos = next;
         ++skipped;
         midLine = false;
     }

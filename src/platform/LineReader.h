@@ -29,12 +29,16 @@ public:
 private:
     // Reads the next block after the unread bytes; false at the end of the file or on an error.
     bool fillBuffer();
+    // The offset of the first CR, or of the first LF or CR, at or after from in the buffer; the
+    // buffer's size when there is none.
+    qsizetype nextCrFrom(qsizetype from);
+    qsizetype lineEndFrom(qsizetype from);
 
     QFile m_file;
     QByteArray m_buffer;
     qsizetype m_pos = 0;
-    // Offset of the first CR at or after m_pos, m_buffer.size() when there is none; to be found
-    // again once m_pos has passed it or the buffer has changed (-1).
+    // Offset of the next CR in m_buffer, m_buffer.size() when there is none; to be found again
+    // once the scan has passed it or the buffer has changed (-1).
     qsizetype m_nextCr = -1;
     bool m_atStart = true;
     bool m_fileDone = false;
