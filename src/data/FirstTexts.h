@@ -17,7 +17,6 @@ public:
     // added; returns its number.
     quint32 add(QStringView text, quint32 row);
 
-    quint32 count() const { return quint32(m_rows.size()); }
     QString text(quint32 number) const;
     bool equals(quint32 number, QStringView text) const;
     quint32 row(quint32 number) const { return m_rows[number]; }
