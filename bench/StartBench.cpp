@@ -69,12 +69,12 @@ const bool registered = [] {
         const std::string name = "BM_StartToWindow/corvane/scale:" + std::to_string(scale);
         benchmark::RegisterBenchmark(name.c_str(), BM_StartToWindow,
                                      WindowProgram{ApplicationFolder(scale) + "/Corvane", "CORVANE"})
-            ->Unit(benchmark::kMillisecond)->MinTime(0.5)->UseManualTime();
+            ->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseManualTime();
     }
     // Its cost does not depend on the corpus.
     benchmark::RegisterBenchmark("BM_StartToWindow/emptyWindow", BM_StartToWindow,
                                  WindowProgram{CORVANE_EMPTY_WINDOW, "Empty window"})
-        ->Unit(benchmark::kMillisecond)->MinTime(0.5)->UseManualTime();
+        ->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseManualTime();
     return true;
 }();
 
