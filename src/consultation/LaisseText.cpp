@@ -50,7 +50,9 @@ QStringList LaisseRow(const QString& line)
 LaisseText ReadLaisseText(const QString& textPath, const QString& lineNumbers, qint64 verse)
 {
     LaisseText text;
-    if (textPath.isEmpty() || !QFileInfo::exists(textPath)) {
+    // A link in place of the text counts as no text: nothing is read through it.
+    const QFileInfo file(textPath);
+    if (textPath.isEmpty() || file.isSymLink() || !file.exists()) {
         text.outcome = LaisseText::NoTextFile;
         return text;
     }

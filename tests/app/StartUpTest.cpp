@@ -149,6 +149,7 @@ TEST_F(StartUpTest, ALinkInPlaceOfATextIsNotReadThrough)
     ASSERT_TRUE(QFile::remove(manuscripts + "/O/Texte.txt"));
     ASSERT_TRUE(QFile::link(elsewhere, manuscripts + "/O/Texte.txt"));
     window->GetLaisseText("1", 1, true);
+    EXPECT_EQ(window->StatusST()->text(), "Sorry, the text of O is not yet available.");
     EXPECT_EQ(window->MainLB()->rowCount(), 0);
 }
 
