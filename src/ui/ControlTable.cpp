@@ -45,7 +45,7 @@ ControlProperties Label(int index, QRect geometry, int locks, const QString& tex
     return row;
 }
 
-ControlProperties CorrespondenceList(int index, int top)
+ControlProperties CorrespondanceList(int index, int top)
 {
     ControlProperties row =
         Row("CorrespondanceLB", index, Kind::Listbox, QRect(1080, top, 300, 200), TopRight);
@@ -109,8 +109,8 @@ QVector<ControlProperties> MakeControls()
     status.backColor = Grey;
     rows << status;
 
-    rows << CorrespondenceList(0, 107) << CorrespondenceList(1, 327)
-         << CorrespondenceList(2, 550) << CorrespondenceList(3, 779);
+    rows << CorrespondanceList(0, 107) << CorrespondanceList(1, 327)
+         << CorrespondanceList(2, 550) << CorrespondanceList(3, 779);
     rows << TableLabel(0, 83) << TableLabel(1, 305) << TableLabel(2, 528) << TableLabel(3, 756);
 
     rows << Row("Canvas1", NoIndex, Kind::Canvas, QRect(29, 981, 100, 33), LockLeft | LockBottom);

@@ -198,7 +198,7 @@ TEST(RequestDispatch, MissingVerseIsReportedAndTheListsStay)
 
 // Both numberings
 
-TEST(RequestDispatch, BothNumberingsShowTheSameLaisseAndCorrespondences)
+TEST(RequestDispatch, BothNumberingsShowTheSameLaisseAndCorrespondances)
 {
     ConsultationFixture fixture;
     MainWindow& window = fixture.window();
@@ -291,7 +291,7 @@ TEST(LaisseDisplay, ShowsListedLinesInFileOrder)
 
 // Correspondence rows and the step buttons
 
-TEST(LaisseDisplay, CorrespondenceRowOpensItsFirstLaisse)
+TEST(LaisseDisplay, CorrespondanceRowOpensItsFirstLaisse)
 {
     ConsultationFixture fixture;
     MainWindow& window = fixture.window();
@@ -373,7 +373,7 @@ TEST(LaisseDisplay, StepsThroughOwnNumbering)
 
 // Correspondence lists
 
-TEST(CorrespondenceLists, EarlyReturnsLeaveListsAndLabels)
+TEST(CorrespondanceLists, EarlyReturnsLeaveListsAndLabels)
 {
     ConsultationFixture fixture;
     MainWindow& window = fixture.window();
@@ -403,7 +403,7 @@ TEST(CorrespondenceLists, EarlyReturnsLeaveListsAndLabels)
     EXPECT_EQ(SideListsOf(window), lists);
 }
 
-TEST(CorrespondenceLists, ShowsTheFirstFourTables)
+TEST(CorrespondanceLists, ShowsTheFirstFourTables)
 {
     ConsultationFixture::DataFiles files = ConsultationFixture::StandardFiles();
     for (const char* name : {"Z1", "Z2", "Z3"})

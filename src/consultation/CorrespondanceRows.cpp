@@ -1,4 +1,4 @@
-#include "CorrespondenceRows.h"
+#include "CorrespondanceRows.h"
 
 #include "data/TextDictionary.h"
 #include "platform/TextFunctions.h"
@@ -10,7 +10,7 @@ const QString kNoLaisse = QStringLiteral("-");
 
 } // namespace
 
-std::optional<QString> CorrespondenceKey(const TextDictionary& EBLdic,
+std::optional<QString> CorrespondanceKey(const TextDictionary& EBLdic,
                                          const TextDictionary& BELdic, const QString& laisse,
                                          qint64 mode)
 {
@@ -22,7 +22,7 @@ std::optional<QString> CorrespondenceKey(const TextDictionary& EBLdic,
     return Format(WholeNumber(reference), QStringLiteral("000"));
 }
 
-QList<QStringList> CorrespondenceRows(const QString& answer,
+QList<QStringList> CorrespondanceRows(const QString& answer,
                                       const ReferenceLaisses& referenceLaisses)
 {
     QList<QStringList> rows;

@@ -1,4 +1,4 @@
-#include "consultation/CorrespondenceRows.h"
+#include "consultation/CorrespondanceRows.h"
 
 #include "data/TextDictionary.h"
 
@@ -16,28 +16,28 @@ TextDictionary Dictionary(const QList<QPair<QString, QString>>& entries)
     return dic;
 }
 
-class CorrespondenceRowsTest : public ::testing::Test
+class CorrespondanceRowsTest : public ::testing::Test
 {
 protected:
     QHash<QString, TextDictionary> manuscripts;
 
     QList<QStringList> rows(const QString& answer) const
     {
-        return CorrespondenceRows(answer, [this](const QString& siglum) {
+        return CorrespondanceRows(answer, [this](const QString& siglum) {
             const auto it = manuscripts.constFind(siglum);
             return it == manuscripts.constEnd() ? nullptr : &it.value();
         });
     }
 };
 
-TEST_F(CorrespondenceRowsTest, TurnsReferenceNumbersIntoOwnNumbers)
+TEST_F(CorrespondanceRowsTest, TurnsReferenceNumbersIntoOwnNumbers)
 {
     manuscripts.insert("T", Dictionary({{"12", "11"}, {"13", "12"}}));
     EXPECT_EQ(rows("T\t012, 013,020"),
               (QList<QStringList>{{"T", "012, 013,020", "11,12,-"}}));
 }
 
-TEST_F(CorrespondenceRowsTest, OneRowPerLineInOrder)
+TEST_F(CorrespondanceRowsTest, OneRowPerLineInOrder)
 {
     manuscripts.insert("P", Dictionary({{"14", "13"}}));
     manuscripts.insert("L", Dictionary({{"4", "4"}}));
@@ -45,13 +45,13 @@ TEST_F(CorrespondenceRowsTest, OneRowPerLineInOrder)
               (QList<QStringList>{{"P", "014", "13"}, {"L", "004", "4"}, {"T", "015", "-"}}));
 }
 
-TEST_F(CorrespondenceRowsTest, SiglumWithoutManuscriptGetsDashes)
+TEST_F(CorrespondanceRowsTest, SiglumWithoutManuscriptGetsDashes)
 {
     manuscripts.insert("P", Dictionary({{"12", "12"}}));
     EXPECT_EQ(rows("lv\t012,013"), (QList<QStringList>{{"lv", "012,013", "-,-"}}));
 }
 
-TEST_F(CorrespondenceRowsTest, DashesAndEmptyPiecesAreLookedUpAsZero)
+TEST_F(CorrespondanceRowsTest, DashesAndEmptyPiecesAreLookedUpAsZero)
 {
     manuscripts.insert("L", Dictionary({{"2", "2"}}));
     manuscripts.insert("C", Dictionary({{"0", "prologue"}, {"2", "3"}}));
@@ -59,7 +59,7 @@ TEST_F(CorrespondenceRowsTest, DashesAndEmptyPiecesAreLookedUpAsZero)
     EXPECT_EQ(rows("C\t,-, 002"), (QList<QStringList>{{"C", ",-, 002", "prologue,prologue,3"}}));
 }
 
-TEST_F(CorrespondenceRowsTest, EmptyPartGivesNoEntry)
+TEST_F(CorrespondanceRowsTest, EmptyPartGivesNoEntry)
 {
     manuscripts.insert("L", Dictionary({{"0", "0"}}));
     EXPECT_EQ(rows("P\t004\rL\t"), (QList<QStringList>{{"P", "004", "-"}, {"L", "", ""}}));
@@ -73,11 +73,11 @@ struct KeyCase
     std::optional<QString> key;
 };
 
-class CorrespondenceKeyTest : public ::testing::TestWithParam<KeyCase>
+class CorrespondanceKeyTest : public ::testing::TestWithParam<KeyCase>
 {
 };
 
-TEST_P(CorrespondenceKeyTest, WritesTheReferenceNumber)
+TEST_P(CorrespondanceKeyTest, WritesTheReferenceNumber)
 {
     // Own 13 and 14 swap places in the reference edition; own 5 has reference 0 and own 6 a
     // reference number that the reverse table lacks.
@@ -86,12 +86,12 @@ TEST_P(CorrespondenceKeyTest, WritesTheReferenceNumber)
     const TextDictionary BELdic =
         Dictionary({{"1", "1"}, {"14", "13"}, {"13", "14"}, {"0", "5"}, {"1234", "1234"},
                     {"7", "8"}});
-    EXPECT_EQ(CorrespondenceKey(EBLdic, BELdic, GetParam().laisse, GetParam().mode),
+    EXPECT_EQ(CorrespondanceKey(EBLdic, BELdic, GetParam().laisse, GetParam().mode),
               GetParam().key);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Laisses, CorrespondenceKeyTest,
+    Laisses, CorrespondanceKeyTest,
     ::testing::Values(KeyCase{"OwnNumberConverted", "13", 0, QString("014")},
                       KeyCase{"OwnNumberPadded", "1", 0, QString("001")},
                       KeyCase{"FourDigitsKept", "1234", 0, QString("1234")},

@@ -1,6 +1,6 @@
 #include "ui/MainWindow.h"
 
-#include "CorrespondenceRows.h"
+#include "CorrespondanceRows.h"
 #include "data/Correspondance.h"
 #include "data/ManuscriptObj.h"
 #include "data/ThisApp.h"
@@ -42,7 +42,7 @@ void MainWindow::Search(const QString& laisse, qint64 mode)
     const ManuscriptObj* ms = ThisApp::Manuscript(ThisApp::CurrentSigla);
     if (!ms)
         return;
-    const std::optional<QString> key = CorrespondenceKey(ms->EBLdic, ms->BELdic, laisse, mode);
+    const std::optional<QString> key = CorrespondanceKey(ms->EBLdic, ms->BELdic, laisse, mode);
     if (!key)
         return;
 
@@ -54,6 +54,6 @@ void MainWindow::Search(const QString& laisse, qint64 mode)
         MsST(i)->setText(table.Name);
         const QString answer = table.getCorrespondance(ThisApp::CurrentSigla, *key);
         if (answer != QStringLiteral("None"))
-            ShowRows(list, CorrespondenceRows(answer, ReferenceLaissesOf));
+            ShowRows(list, CorrespondanceRows(answer, ReferenceLaissesOf));
     }
 }
