@@ -8,9 +8,9 @@ function(corvane_add_test name)
   cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   if(ARG_GUI)
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} corvane_test_support_gui)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} corvane_test_support corvane_test_main_gui)
   else()
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} corvane_test_support)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} corvane_test_support corvane_test_main)
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST

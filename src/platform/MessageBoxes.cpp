@@ -27,13 +27,3 @@ MessagePresenter SetMessagePresenter(MessagePresenter presenter)
     installedPresenter() = std::move(presenter);
     return previous;
 }
-
-MessageRecorder::MessageRecorder()
-    : m_previous(SetMessagePresenter([this](const QString& text) { m_messages.append(text); }))
-{
-}
-
-MessageRecorder::~MessageRecorder()
-{
-    SetMessagePresenter(std::move(m_previous));
-}

@@ -1,10 +1,10 @@
 #include "App.h"
 #include "DataArchive.h"
+#include "ProcessStateGuard.h"
+#include "QtPrinters.h"
 #include "StartUp.h"
-#include "TempFolders.h"
 #include "data/ThisApp.h"
 #include "platform/Folders.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Quitting.h"
 #include "ui/MainWindow.h"
 
@@ -37,20 +37,11 @@ bool MakeForeignFolder(const QString& path)
 class StartUpTest : public ::testing::Test
 {
 protected:
-    TempFolders m_folders;
-    MessageRecorder m_messages;
+    ProcessStateGuard m_state;
+    const TempFolders& m_folders = m_state.folders();
+    const MessageRecorder& m_messages = m_state.recorder();
 
-    void SetUp() override
-    {
-        ThisApp::Reset();
-        ClearQuitRequest();
-    }
-    void TearDown() override
-    {
-        qDeleteAll(MainWindows());
-        ThisApp::Reset();
-        ClearQuitRequest();
-    }
+    void TearDown() override { qDeleteAll(MainWindows()); }
 
     QString unpackFolder() const { return m_folders.temporary() + "/CorvaneData"; }
 

@@ -35,11 +35,6 @@ void AddManuscript(ConsultationFixture::DataFiles& files, const QString& siglum,
 
 } // namespace
 
-void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
 ConsultationFixture::DataFiles ConsultationFixture::StandardFiles()
 {
     DataFiles files;
@@ -78,25 +73,22 @@ ConsultationFixture::DataFiles ConsultationFixture::StandardFiles()
 
 ConsultationFixture::ConsultationFixture(const DataFiles& files)
 {
-    const QString source = m_folders.root() + QStringLiteral("/source");
+    const TempFolders& folders = m_state.folders();
+    const QString source = folders.root() + QStringLiteral("/source");
     for (auto it = files.constBegin(); it != files.constEnd(); ++it)
-        m_folders.writeFile(QStringLiteral("source/Data/") + it.key(), it.value());
+        folders.writeFile(QStringLiteral("source/Data/") + it.key(), it.value());
     QString error;
-    if (!PackFolder(source, m_folders.application() + QStringLiteral("/Data.zip"), ThisApp::DataPW,
+    if (!PackFolder(source, folders.application() + QStringLiteral("/Data.zip"), ThisApp::DataPW,
                     ZipEncryption::Aes256, &error))
         qFatal("ConsultationFixture: %s", qPrintable(error));
 
-    ThisApp::Reset();
     ThisApp::OpenThis();
     m_window = std::make_unique<MainWindow>();
     m_window->Open();
 }
 
-ConsultationFixture::~ConsultationFixture()
-{
-    m_window.reset();
-    ThisApp::Reset();
-}
+// The window goes before the guard puts the process state back.
+ConsultationFixture::~ConsultationFixture() = default;
 
 void ConsultationFixture::request(const QString& siglum, int edition, int laisseVerse,
                                   const QString& number)

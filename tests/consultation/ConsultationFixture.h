@@ -1,7 +1,6 @@
 #pragma once
 
-#include "TempFolders.h"
-#include "platform/MessageBoxes.h"
+#include "ProcessStateGuard.h"
 
 #include <QByteArray>
 #include <QList>
@@ -9,16 +8,15 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
-#include <ostream>
 
 class MainWindow;
 class QTableWidget;
 
-// A MainWindow opened on a small data set of the test's making. The files are packed into
-// "Data.zip" beside the application, in temporary folders (TempFolders), the data set-up runs on
-// the archive (ThisApp::Reset, then ThisApp::OpenThis), and a MainWindow is made and opened.
-// Message boxes are recorded, never shown. Destroying the fixture closes nothing: it deletes the
-// window and resets ThisApp.
+// A MainWindow opened on a small data set of the test's making. Under a fresh process state
+// (ProcessStateGuard), the files are packed into "Data.zip" beside the application, the data
+// set-up runs on the archive (ThisApp::OpenThis), and a MainWindow is made and opened. Message
+// boxes are recorded, never shown. Destroying the fixture closes nothing: it deletes the window,
+// then puts the process state back.
 //
 //     ConsultationFixture fixture;
 //     fixture.request("P", 0, 0, "12");
@@ -50,9 +48,9 @@ public:
     ConsultationFixture& operator=(const ConsultationFixture&) = delete;
 
     MainWindow& window() const { return *m_window; }
-    const TempFolders& folders() const { return m_folders; }
+    const TempFolders& folders() const { return m_state.folders(); }
     // Every message box text shown since the fixture was made, start-up included.
-    const QStringList& messages() const { return m_messages.messages(); }
+    const QStringList& messages() const { return m_state.recorder().messages(); }
 
     // Chooses the manuscript, the numbering (0 own, 1 reference) and laisse (0) or verse (1),
     // types number into the emptied search field and presses Return.
@@ -65,10 +63,6 @@ public:
     QStringList texts() const;
 
 private:
-    TempFolders m_folders;
-    MessageRecorder m_messages;
+    ProcessStateGuard m_state;
     std::unique_ptr<MainWindow> m_window;
 };
-
-// Lets assertions print texts readably; defined here once for every test that uses the fixture.
-void PrintTo(const QString& text, std::ostream* os);

@@ -1,4 +1,5 @@
 #include "ConsultationFixture.h"
+#include "QtPrinters.h"
 
 #include "ui/MainWindow.h"
 

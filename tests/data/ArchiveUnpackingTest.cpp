@@ -1,4 +1,5 @@
 #include "DataArchive.h"
+#include "QtPrinters.h"
 #include "data/ThisApp.h"
 #include "platform/UnZipReader.h"
 

@@ -1,7 +1,7 @@
 #include "data/Correspondance.h"
 
+#include "MessageRecorder.h"
 #include "TempFolders.h"
-#include "platform/MessageBoxes.h"
 
 #include <gtest/gtest.h>
 

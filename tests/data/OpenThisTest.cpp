@@ -1,8 +1,8 @@
 #include "DataArchive.h"
-#include "TempFolders.h"
+#include "ProcessStateGuard.h"
+#include "QtPrinters.h"
 #include "data/ThisApp.h"
 #include "platform/Folders.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Quitting.h"
 
 #include <gtest/gtest.h>
@@ -19,19 +19,9 @@ const QString DataCheckFailed = "Error: ThisAp/OpenThis";
 class OpenThisTest : public ::testing::Test
 {
 protected:
-    TempFolders m_folders;
-    MessageRecorder m_messages;
-
-    void SetUp() override
-    {
-        ThisApp::Reset();
-        ClearQuitRequest();
-    }
-    void TearDown() override
-    {
-        ThisApp::Reset();
-        ClearQuitRequest();
-    }
+    ProcessStateGuard m_state;
+    const TempFolders& m_folders = m_state.folders();
+    const MessageRecorder& m_messages = m_state.recorder();
 
     QString unpackFolder() const { return m_folders.temporary() + "/CorvaneData"; }
     QString preferenceFolder() const

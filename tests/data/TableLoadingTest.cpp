@@ -2,9 +2,8 @@
 #include "data/ManuscriptObj.h"
 #include "data/ThisApp.h"
 
+#include "ProcessStateGuard.h"
 #include "SampleData.h"
-#include "TempFolders.h"
-#include "platform/MessageBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +19,10 @@ class TableLoadingTest : public ::testing::Test
 protected:
     TableLoadingTest()
     {
-        ThisApp::Reset();
         ThisApp::ManuscriptDic.emplace();
         ThisApp::ManuscriptsFolder = folders.root() + QStringLiteral("/Data/Manuscripts");
         ThisApp::CorrespondancesFolder = folders.root() + QStringLiteral("/Data/Correspondances");
     }
-    ~TableLoadingTest() override { ThisApp::Reset(); }
-
     void writeManuscript(const QString& siglum)
     {
         for (const char* table : {"LV.txt", "VL.txt", "BV.txt", "BL.txt"}) {
@@ -48,8 +44,9 @@ protected:
         return names;
     }
 
-    TempFolders folders;
-    MessageRecorder recorder;
+    ProcessStateGuard state;
+    const TempFolders& folders = state.folders();
+    const MessageRecorder& recorder = state.recorder();
 };
 
 } // namespace

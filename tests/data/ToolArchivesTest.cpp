@@ -1,4 +1,5 @@
 #include "DataArchive.h"
+#include "QtPrinters.h"
 #include "ZipLayout.h"
 #include "data/ThisApp.h"
 

@@ -1,3 +1,4 @@
+#include "MessageRecorder.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Quitting.h"
 

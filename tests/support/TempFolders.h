@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 // Points the application, temporary and preference folders at fresh sub-folders of one
-// temporary folder for as long as it lives, then puts the previous ones back.
+// temporary folder for as long as it lives, then returns them to their normal places.
 class TempFolders
 {
 public:

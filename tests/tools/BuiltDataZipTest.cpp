@@ -1,8 +1,8 @@
+#include "MessageRecorder.h"
 #include "TempFolders.h"
 #include "data/ManuscriptObj.h"
 #include "data/ThisApp.h"
 #include "platform/Folders.h"
-#include "platform/MessageBoxes.h"
 
 #include <gtest/gtest.h>
 

@@ -5,13 +5,6 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
-#include <ostream>
-
-// Lets failed assertions print texts and lists of texts readably.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 // The smallest data tree the set-up loads in full: the seven manuscripts with their four tables
 // and a text, and one correspondence table, as "Data/..." entries without folder entries.

@@ -4,7 +4,8 @@
 #include <QStringList>
 #include <ostream>
 
-// Lets failed assertions on Qt texts print the texts themselves.
+// Lets failed assertions on Qt texts print the texts themselves. Inline and in this one header, so
+// every test binary has the one definition whichever of its files include it.
 inline void PrintTo(const QString& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';
