@@ -1,4 +1,4 @@
-#include "CorrespondanceRows.h"
+#include "consultation/logic/CorrespondanceRows.h"
 
 #include "data/TextDictionary.h"
 #include "platform/TextFunctions.h"

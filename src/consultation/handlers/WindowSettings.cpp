@@ -1,6 +1,6 @@
-#include "consultation/ListFont.h"
-#include "consultation/SettingsFile.h"
-#include "consultation/WindowPlacement.h"
+#include "consultation/logic/ListFont.h"
+#include "consultation/logic/SettingsFile.h"
+#include "consultation/logic/WindowPlacement.h"
 #include "data/ThisApp.h"
 #include "ui/MainWindow.h"
 

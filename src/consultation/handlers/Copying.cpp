@@ -1,4 +1,4 @@
-#include "consultation/CopyText.h"
+#include "consultation/logic/CopyText.h"
 #include "data/ThisApp.h"
 #include "ui/BevelButton.h"
 #include "ui/MainWindow.h"

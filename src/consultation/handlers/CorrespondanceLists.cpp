@@ -1,6 +1,6 @@
 #include "ui/MainWindow.h"
 
-#include "CorrespondanceRows.h"
+#include "consultation/logic/CorrespondanceRows.h"
 #include "data/Correspondance.h"
 #include "data/ManuscriptObj.h"
 #include "data/ThisApp.h"

@@ -1,4 +1,4 @@
-#include "consultation/ListFont.h"
+#include "consultation/logic/ListFont.h"
 
 #include "platform/TextFunctions.h"
 

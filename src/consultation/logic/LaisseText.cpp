@@ -1,4 +1,4 @@
-#include "LaisseText.h"
+#include "consultation/logic/LaisseText.h"
 
 #include "platform/LineReader.h"
 #include "platform/TextFunctions.h"

@@ -1,4 +1,4 @@
-#include "consultation/LaisseText.h"
+#include "consultation/logic/LaisseText.h"
 
 #include "TempFolders.h"
 

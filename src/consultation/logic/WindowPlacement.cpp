@@ -1,4 +1,4 @@
-#include "consultation/WindowPlacement.h"
+#include "consultation/logic/WindowPlacement.h"
 
 namespace {
 

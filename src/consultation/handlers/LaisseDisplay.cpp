@@ -1,6 +1,6 @@
 #include "ui/MainWindow.h"
 
-#include "LaisseText.h"
+#include "consultation/logic/LaisseText.h"
 #include "data/ManuscriptObj.h"
 #include "data/ThisApp.h"
 #include "platform/TextFunctions.h"

@@ -1,4 +1,4 @@
-#include "consultation/CorrespondanceRows.h"
+#include "consultation/logic/CorrespondanceRows.h"
 
 #include "data/TextDictionary.h"
 

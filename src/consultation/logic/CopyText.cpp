@@ -1,4 +1,4 @@
-#include "consultation/CopyText.h"
+#include "consultation/logic/CopyText.h"
 
 #include "platform/TextFunctions.h"
 

@@ -1,4 +1,4 @@
-#include "consultation/SettingsFile.h"
+#include "consultation/logic/SettingsFile.h"
 
 #include "platform/LineReader.h"
 #include "platform/TextFunctions.h"
