@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QList>
 #include <QTimer>
+
+#include <utility>
 
 TEST(MessageBoxes, RecordersNestAndPutThePreviousPresenterBack)
 {
@@ -27,11 +30,30 @@ TEST(MessageBoxes, RecordersNestAndPutThePreviousPresenterBack)
     SetMessagePresenter(before);
 }
 
+namespace {
+
+// What reached Qt's log while RecordLogLine was installed.
+QList<std::pair<QtMsgType, QString>> logged;
+
+void RecordLogLine(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    logged.append({type, text});
+}
+
+} // namespace
+
 TEST(MessageBoxes, WithoutPresenterTheTextGoesToTheLog)
 {
     const MessagePresenter before = SetMessagePresenter(nullptr);
+    logged.clear();
+    const QtMessageHandler previousLog = qInstallMessageHandler(RecordLogLine);
     MsgBox("logged only");
+    qInstallMessageHandler(previousLog);
     SetMessagePresenter(before);
+
+    ASSERT_EQ(logged.size(), 1);
+    EXPECT_EQ(logged[0].first, QtWarningMsg);
+    EXPECT_EQ(logged[0].second, "logged only");
 }
 
 TEST(Quitting, RequestIsRememberedAndEndsTheEventLoop)

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <ostream>
 
-// Lets failed assertions on Qt texts print the texts themselves. Inline and in this one header, so
-// every test binary has the one definition whichever of its files include it.
+// Lets failed assertions on Qt texts and rectangles print them readably. Inline and in this one
+// header, so every test binary has the one definition whichever of its files include it.
 inline void PrintTo(const QString& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';
@@ -19,4 +20,10 @@ inline void PrintTo(const QStringList& texts, std::ostream* out)
         PrintTo(texts[i], out);
     }
     *out << '}';
+}
+
+inline void PrintTo(const QRect& rect, std::ostream* out)
+{
+    *out << "QRect(" << rect.x() << ", " << rect.y() << ", " << rect.width() << ", "
+         << rect.height() << ')';
 }

@@ -1,6 +1,6 @@
+#include "QtPrinters.h"
 #include "ui/BevelButton.h"
 #include "ui/Canvas.h"
-#include "ui/ControlTable.h"
 #include "ui/MainWindow.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+
+#include <iterator>
 
 namespace {
 
@@ -109,16 +111,51 @@ TEST(MainWindowState, LabelsCarryTheirTextsColoursAndAlignment)
 
 TEST(MainWindowState, EveryControlStandsAtItsDesignedPlace)
 {
+    struct Placed
+    {
+        const char* name;
+        QRect place;
+    };
+    // In creation order, which is tab order; array members share their array's name.
+    const Placed expected[] = {
+        {"MainLB", QRect(28, 107, 1037, 869)},
+        {"ManuscriptPU", QRect(28, 26, 140, 20)},
+        {"EditionPU", QRect(169, 26, 140, 20)},
+        {"LaisseVersePU", QRect(310, 26, 140, 20)},
+        {"SearchTF", QRect(453, 26, 80, 22)},
+        {"SearchBT", QRect(538, 27, 40, 20)},
+        {"ST", QRect(30, 5, 140, 20)},
+        {"ST", QRect(172, 5, 140, 20)},
+        {"ST", QRect(310, 5, 140, 20)},
+        {"ST", QRect(169, 981, 749, 40)},
+        {"StatusST", QRect(28, 82, 1037, 22)},
+        {"CorrespondanceLB", QRect(1080, 107, 300, 200)},
+        {"CorrespondanceLB", QRect(1080, 327, 300, 200)},
+        {"CorrespondanceLB", QRect(1080, 550, 300, 200)},
+        {"CorrespondanceLB", QRect(1080, 779, 300, 200)},
+        {"MsST", QRect(1076, 83, 100, 20)},
+        {"MsST", QRect(1076, 305, 100, 20)},
+        {"MsST", QRect(1076, 528, 100, 20)},
+        {"MsST", QRect(1076, 756, 100, 20)},
+        {"Canvas1", QRect(29, 981, 100, 33)},
+        {"ST", QRect(1076, 5, 302, 71)},
+        {"FontPU", QRect(1188, 990, 118, 20)},
+        {"SizePU", QRect(1321, 989, 58, 20)},
+        {"ST", QRect(1077, 991, 89, 20)},
+        {"CopyBT", QRect(310, 57, 140, 22)},
+        {"PrevNextLaisse", QRect(28, 58, 120, 20)},
+        {"PrevNextLaisse", QRect(150, 58, 120, 20)},
+        {"ST", QRect(590, 5, 447, 70)},
+        {"Canvas2", QRect(965, 981, 100, 33)},
+    };
     MainWindow w;
     const QList<QWidget*> controls =
         w.centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    EXPECT_EQ(controls.size(), 29);
-    // Creation order is tab order, so the children come in the order of the table.
+    ASSERT_EQ(controls.size(), std::size(expected));
     for (qsizetype i = 0; i < controls.size(); ++i) {
-        const MainWindowControls::ControlProperties& row = MainWindowControls::DesignedControls()[i];
-        SCOPED_TRACE(row.name.toStdString() + " " + std::to_string(row.index));
-        EXPECT_EQ(controls[i]->objectName(), row.name);
-        EXPECT_EQ(controls[i]->geometry(), row.geometry);
+        SCOPED_TRACE("control " + std::to_string(i) + ", " + expected[i].name);
+        EXPECT_EQ(controls[i]->objectName(), expected[i].name);
+        EXPECT_EQ(controls[i]->geometry(), expected[i].place);
     }
     EXPECT_EQ(w.ST(6)->geometry().right() + 1 + 22, w.FontPU()->geometry().left());
 }

@@ -76,5 +76,9 @@ bool WriteWindowSettings(const QString& folder, const WindowSettings& settings)
         return false;
     for (const QString& line : lines)
         file.write((line + QLatin1Char('\n')).toUtf8());
+    // commit() puts the new file in place even when its last bytes could not be written (a
+    // full disk), so whether they were is asked first.
+    if (!file.flush())
+        file.cancelWriting();
     return file.commit();
 }
