@@ -50,7 +50,7 @@ TEST(ListSizing, RowsFitALineOfTheListsFontAtEverySize)
     Show(window);
     fixture.request("P", 0, 0, "12");
 
-    for (const QString& size : {"10", "12", "32"}) {
+    for (const QString& size : QStringList{"10", "12", "32"}) {
         window.SizePU()->setEditText(size);
         Settle();
         for (const QTableWidget* list : {window.MainLB(), window.CorrespondanceLB(kLaisses)}) {
