@@ -8,50 +8,45 @@ namespace MainWindowControls {
 
 namespace {
 
-void ApplyMemberZero(QWidget* copy, const QString& array)
+// Gives copy the designer properties of member 0 of array and, inside a MainWindow, the
+// handlers of member 0.
+template <typename Member>
+void TakeMemberZerosRow(Member* copy, const QString& array)
 {
-    if (const ControlProperties* row = DesignOf(array, 0))
-        ApplyDesign(copy, *row);
-}
-
-MainWindow* WindowOf(QWidget* control)
-{
-    return control->parentWidget() ? qobject_cast<MainWindow*>(control->window()) : nullptr;
+    const ControlRow* row = RowOf(array, 0);
+    if (!row)
+        return;
+    ApplyDesign(copy, row->design);
+    MainWindow* window = copy->parentWidget() ? qobject_cast<MainWindow*>(copy->window()) : nullptr;
+    if (window && row->attach)
+        row->attach(copy, *window);
 }
 
 }  // namespace
 
-ST::ST(QWidget* parent) : QLabel(parent), m_index(0)
+ST::ST(QWidget* parent) : ArrayMember(0, parent)
 {
-    ApplyMemberZero(this, "ST");
+    TakeMemberZerosRow(this, "ST");
 }
 
-ST::ST(int index, QWidget* parent) : QLabel(parent), m_index(index) {}
+ST::ST(int index, QWidget* parent) : ArrayMember(index, parent) {}
 
-MsST::MsST(QWidget* parent) : QLabel(parent), m_index(0)
+MsST::MsST(QWidget* parent) : ArrayMember(0, parent)
 {
-    ApplyMemberZero(this, "MsST");
+    TakeMemberZerosRow(this, "MsST");
 }
 
-MsST::MsST(int index, QWidget* parent) : QLabel(parent), m_index(index) {}
+MsST::MsST(int index, QWidget* parent) : ArrayMember(index, parent) {}
 
-CorrespondanceLB::CorrespondanceLB(QWidget* parent) : QTableWidget(parent), m_index(0)
-{
-    ApplyMemberZero(this, "CorrespondanceLB");
-    forwardSelectionChanges();
-    if (MainWindow* window = WindowOf(this))
-        attachTo(window);
-}
-
-CorrespondanceLB::CorrespondanceLB(int index, QWidget* parent)
-    : QTableWidget(parent), m_index(index)
+CorrespondanceLB::CorrespondanceLB(QWidget* parent) : ArrayMember(0, parent)
 {
     forwardSelectionChanges();
+    TakeMemberZerosRow(this, "CorrespondanceLB");
 }
 
-void CorrespondanceLB::attachTo(MainWindow* window)
+CorrespondanceLB::CorrespondanceLB(int index, QWidget* parent) : ArrayMember(index, parent)
 {
-    connect(this, &CorrespondanceLB::Change, window, &MainWindow::CorrespondanceLB_Change);
+    forwardSelectionChanges();
 }
 
 void CorrespondanceLB::forwardSelectionChanges()
@@ -59,18 +54,11 @@ void CorrespondanceLB::forwardSelectionChanges()
     connect(this, &QTableWidget::itemSelectionChanged, this, [this] { emit Change(this); });
 }
 
-PrevNextLaisse::PrevNextLaisse(QWidget* parent) : BevelButton(parent), m_index(0)
+PrevNextLaisse::PrevNextLaisse(QWidget* parent) : ArrayMember(0, parent)
 {
-    ApplyMemberZero(this, "PrevNextLaisse");
-    if (MainWindow* window = WindowOf(this))
-        attachTo(window);
+    TakeMemberZerosRow(this, "PrevNextLaisse");
 }
 
-PrevNextLaisse::PrevNextLaisse(int index, QWidget* parent) : BevelButton(parent), m_index(index) {}
-
-void PrevNextLaisse::attachTo(MainWindow* window)
-{
-    connect(this, &BevelButton::Action, window, &MainWindow::PrevNextLaisse_Action);
-}
+PrevNextLaisse::PrevNextLaisse(int index, QWidget* parent) : ArrayMember(index, parent) {}
 
 }  // namespace MainWindowControls

@@ -1,6 +1,19 @@
 #include "ui/ControlTable.h"
 
+#include "ui/BevelButton.h"
+#include "ui/Canvas.h"
+#include "ui/ControlArrays.h"
+#include "ui/ControlEvents.h"
+#include "ui/DesignApplying.h"
+#include "ui/WindowControls.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QtGlobal>
+
+#include <utility>
 
 namespace MainWindowControls {
 
@@ -14,84 +27,145 @@ constexpr int TopLeft = LockLeft | LockTop;
 constexpr int TopRight = LockTop | LockRight;
 constexpr int BottomRight = LockRight | LockBottom;
 
-ControlProperties Row(const QString& name, int index, Kind kind, QRect geometry, int locks,
-                      const QString& text = QString())
+// Attaches events to a control of class Control.
+template <typename Control, typename... Handled>
+std::function<void(QWidget*, MainWindow&)> Attaching(Binding<Handled>... events)
 {
-    ControlProperties row;
-    row.name = name;
-    row.index = index;
-    row.kind = kind;
-    row.geometry = geometry;
-    row.locks = locks;
-    row.text = text;
+    if constexpr (sizeof...(events) == 0) {
+        return {};
+    } else {
+        return [events...](QWidget* control, MainWindow& window) {
+            if (auto* typed = qobject_cast<Control*>(control))
+                (events(window, typed), ...);
+        };
+    }
+}
+
+// The row of a control of class Control that create makes and keeps.
+template <typename Control, typename Create, typename... Handled>
+ControlRow Row(ControlProperties design, Create create, Binding<Handled>... events)
+{
+    ControlRow row{std::move(design), {}, Attaching<Control>(events...)};
+    row.make = [create](const ControlProperties& properties, QWidget* parent,
+                        WindowControls& controls) -> QWidget* {
+        Control* control = create(properties, parent, controls);
+        ApplyDesign(control, properties);
+        return control;
+    };
     return row;
+}
+
+// A control on its own, kept in member.
+template <typename Control, typename... Handled>
+ControlRow Single(Control* WindowControls::*member, ControlProperties design,
+                  Binding<Handled>... events)
+{
+    return Row<Control>(
+        std::move(design),
+        [member](const ControlProperties&, QWidget* parent, WindowControls& controls) {
+            return controls.*member = new Control(parent);
+        },
+        events...);
+}
+
+// A member of a control array, kept in array under its index.
+template <typename Control, typename... Handled>
+ControlRow Member(QMap<int, Control*> WindowControls::*array, ControlProperties design,
+                  Binding<Handled>... events)
+{
+    return Row<Control>(
+        std::move(design),
+        [array](const ControlProperties& properties, QWidget* parent, WindowControls& controls) {
+            const int index = properties.index;
+            return *(controls.*array).insert(index, new Control(index, parent));
+        },
+        events...);
+}
+
+ControlProperties Design(const QString& name, int index, QRect geometry, int locks,
+                         const QString& text = QString())
+{
+    ControlProperties design;
+    design.name = name;
+    design.index = index;
+    design.geometry = geometry;
+    design.locks = locks;
+    design.text = text;
+    return design;
 }
 
 ControlProperties Popup(const QString& name, QRect geometry, int locks, const QStringList& items)
 {
-    ControlProperties row = Row(name, NoIndex, Kind::PopupMenu, geometry, locks);
-    row.items = items;
-    row.listIndex = items.isEmpty() ? -1 : 0;
-    return row;
+    ControlProperties design = Design(name, NoIndex, geometry, locks);
+    design.items = items;
+    design.listIndex = items.isEmpty() ? -1 : 0;
+    return design;
 }
 
-ControlProperties Label(int index, QRect geometry, int locks, const QString& text, int align = 0,
-                        QColor color = Qt::black, bool multiline = false)
+ControlRow Label(int index, QRect geometry, int locks, const QString& text, int align = 0,
+                 QColor color = Qt::black, bool multiline = false)
 {
-    ControlProperties row = Row("ST", index, Kind::Label, geometry, locks, text);
-    row.textAlign = align;
-    row.textColor = color;
-    row.multiline = multiline;
-    return row;
+    ControlProperties design = Design("ST", index, geometry, locks, text);
+    design.textAlign = align;
+    design.textColor = color;
+    design.multiline = multiline;
+    return Member(&WindowControls::ST, design);
 }
 
-ControlProperties CorrespondanceList(int index, int top)
+ControlRow CorrespondanceList(int index, int top)
 {
-    ControlProperties row =
-        Row("CorrespondanceLB", index, Kind::Listbox, QRect(1080, top, 300, 200), TopRight);
-    row.items = QStringList{"Ms.", "Brunquel", "Ed. Electronic"};
-    row.columnPercents = {20, 40, 40};
-    return row;
+    ControlProperties design =
+        Design("CorrespondanceLB", index, QRect(1080, top, 300, 200), TopRight);
+    design.items = QStringList{"Ms.", "Brunquel", "Ed. Electronic"};
+    design.columnPercents = {20, 40, 40};
+    return Member(&WindowControls::CorrespondanceLB, design,
+                  OnChange(&MainWindow::CorrespondanceLB_Change));
 }
 
-ControlProperties TableLabel(int index, int top)
+ControlRow TableLabel(int index, int top)
 {
-    return Row("MsST", index, Kind::Label, QRect(1076, top, 100, 20), TopRight,
-               QString::fromUtf8("名称未設定"));
+    return Member(&WindowControls::MsST,
+                  Design("MsST", index, QRect(1076, top, 100, 20), TopRight,
+                         QString::fromUtf8("名称未設定")));
 }
 
-ControlProperties StepButton(int index, int left, const QString& caption)
+ControlRow StepButton(int index, int left, const QString& caption)
 {
-    return Row("PrevNextLaisse", index, Kind::BevelButton, QRect(left, 58, 120, 20), TopLeft,
-               caption);
+    return Member(&WindowControls::PrevNextLaisse,
+                  Design("PrevNextLaisse", index, QRect(left, 58, 120, 20), TopLeft, caption),
+                  OnAction(&MainWindow::PrevNextLaisse_Action));
 }
 
-QVector<ControlProperties> MakeControls()
+QVector<ControlRow> MakeTable()
 {
-    QVector<ControlProperties> rows;
+    QVector<ControlRow> rows;
 
-    ControlProperties mainList = Row("MainLB", NoIndex, Kind::Listbox, QRect(28, 107, 1037, 869),
-                                     LockLeft | LockTop | LockRight | LockBottom);
+    ControlProperties mainList = Design("MainLB", NoIndex, QRect(28, 107, 1037, 869),
+                                        LockLeft | LockTop | LockRight | LockBottom);
     mainList.items = QStringList{"Folio", "Laisse", "Verse", "Text"};
     mainList.columnPercents = {10, 10, 10};
     mainList.multipleSelection = true;
-    rows << mainList;
+    rows << Single(&WindowControls::MainLB, mainList,
+                   OnSortColumn(&MainWindow::MainLB_SortColumn));
 
-    rows << Popup("ManuscriptPU", QRect(28, 26, 140, 20), TopLeft,
-                  {"P", "T", "L", "C", "V7", "V4", "O"});
-    rows << Popup("EditionPU", QRect(169, 26, 140, 20), TopLeft,
-                  {"Electronic Edition", "Brunquel"});
-    rows << Popup("LaisseVersePU", QRect(310, 26, 140, 20), TopLeft, {"Laisse", "Verse"});
+    rows << Single(&WindowControls::ManuscriptPU,
+                   Popup("ManuscriptPU", QRect(28, 26, 140, 20), TopLeft,
+                         {"P", "T", "L", "C", "V7", "V4", "O"}),
+                   OnChange(&MainWindow::ManuscriptPU_Change));
+    rows << Single(&WindowControls::EditionPU,
+                   Popup("EditionPU", QRect(169, 26, 140, 20), TopLeft,
+                         {"Electronic Edition", "Brunquel"}),
+                   OnChange(&MainWindow::EditionPU_Change));
+    rows << Single(&WindowControls::LaisseVersePU,
+                   Popup("LaisseVersePU", QRect(310, 26, 140, 20), TopLeft, {"Laisse", "Verse"}));
 
-    ControlProperties search = Row("SearchTF", NoIndex, Kind::TextField, QRect(453, 26, 80, 22),
-                                   TopLeft);
+    ControlProperties search = Design("SearchTF", NoIndex, QRect(453, 26, 80, 22), TopLeft);
     search.backColor = Qt::white;
-    rows << search;
+    rows << Single(&WindowControls::SearchTF, search, OnKeyDown(&MainWindow::SearchTF_KeyDown));
 
-    ControlProperties ok = Row("SearchBT", NoIndex, Kind::PushButton, QRect(538, 27, 40, 20),
-                               TopLeft, "OK");
+    ControlProperties ok = Design("SearchBT", NoIndex, QRect(538, 27, 40, 20), TopLeft, "OK");
     ok.isDefault = true;
-    rows << ok;
+    rows << Single(&WindowControls::SearchBT, ok, OnAction(&MainWindow::SearchBT_Action));
 
     rows << Label(0, QRect(30, 5, 140, 20), TopLeft, "Manuscript", 1);
     rows << Label(1, QRect(172, 5, 140, 20), TopLeft, "Edition", 1);
@@ -102,18 +176,22 @@ QVector<ControlProperties> MakeControls()
                   "Ravik TENNMOOR (Graduate school of humanity, Kasuren universtiy)",
                   0, Brown, true);
 
-    ControlProperties status = Row("StatusST", NoIndex, Kind::TextField, QRect(28, 82, 1037, 22),
-                                   LockLeft | LockTop | LockRight,
-                                   "You can get the laisse text from laisse of verse number.");
+    ControlProperties status = Design("StatusST", NoIndex, QRect(28, 82, 1037, 22),
+                                      LockLeft | LockTop | LockRight,
+                                      "You can get the laisse text from laisse of verse number.");
     status.textColor = DarkBlue;
     status.backColor = Grey;
-    rows << status;
+    rows << Single(&WindowControls::StatusST, status);
 
     rows << CorrespondanceList(0, 107) << CorrespondanceList(1, 327)
          << CorrespondanceList(2, 550) << CorrespondanceList(3, 779);
     rows << TableLabel(0, 83) << TableLabel(1, 305) << TableLabel(2, 528) << TableLabel(3, 756);
 
-    rows << Row("Canvas1", NoIndex, Kind::Canvas, QRect(29, 981, 100, 33), LockLeft | LockBottom);
+    rows << Single(&WindowControls::Canvas1,
+                   Design("Canvas1", NoIndex, QRect(29, 981, 100, 33), LockLeft | LockBottom),
+                   OnPaint(&MainWindow::Canvas1_Paint), OnMouseUp(&MainWindow::Canvas1_MouseUp),
+                   OnMouseDown(&MainWindow::Canvas1_MouseDown),
+                   OnMouseEnter(&MainWindow::Canvas1_MouseEnter));
 
     rows << Label(5, QRect(1076, 5, 302, 71), TopRight,
                   "You can get the laisse text of each manuscript by clicking an item of the "
@@ -121,21 +199,23 @@ QVector<ControlProperties> MakeControls()
                   "Brunquel's edition).",
                   0, DarkBlue, true);
 
-    rows << Popup("FontPU", QRect(1188, 990, 118, 20), BottomRight, {});
+    rows << Single(&WindowControls::FontPU, Popup("FontPU", QRect(1188, 990, 118, 20), BottomRight, {}),
+                   OnOpen(&MainWindow::FontPU_Open), OnChange(&MainWindow::FontPU_Change));
 
-    ControlProperties size = Row("SizePU", NoIndex, Kind::ComboBox, QRect(1321, 989, 58, 20),
-                                 BottomRight);
-    size.items = QStringList{"10", "12", "14", "16", "18", "20",
-                             "22", "24", "26", "28", "30", "32"};
+    ControlProperties size = Popup("SizePU", QRect(1321, 989, 58, 20), BottomRight,
+                                   {"10", "12", "14", "16", "18", "20",
+                                    "22", "24", "26", "28", "30", "32"});
+    size.editable = true;
     size.listIndex = 1;
-    rows << size;
+    rows << Single(&WindowControls::SizePU, size, OnTextChanged(&MainWindow::SizePU_TextChanged));
 
     rows << Label(6, QRect(1077, 991, 89, 20), BottomRight, "Font: ", 2);
 
-    ControlProperties copy = Row("CopyBT", NoIndex, Kind::BevelButton, QRect(310, 57, 140, 22),
-                                 TopLeft, "Copy the selection");
+    ControlProperties copy = Design("CopyBT", NoIndex, QRect(310, 57, 140, 22), TopLeft,
+                                    "Copy the selection");
     copy.hasMenu = true;
-    rows << copy;
+    rows << Single(&WindowControls::CopyBT, copy, OnAction(&MainWindow::CopyBT_Action),
+                   OnOpen(&MainWindow::CopyBT_Open));
 
     rows << StepButton(0, 28, "Prevous Laisse") << StepButton(1, 150, "Next Laisse");
 
@@ -146,22 +226,26 @@ QVector<ControlProperties> MakeControls()
                   "time the list of laisse correspondances. ",
                   0, DarkBlue, true);
 
-    rows << Row("Canvas2", NoIndex, Kind::Canvas, QRect(965, 981, 100, 33), BottomRight);
+    rows << Single(&WindowControls::Canvas2,
+                   Design("Canvas2", NoIndex, QRect(965, 981, 100, 33), BottomRight),
+                   OnPaint(&MainWindow::Canvas2_Paint), OnMouseUp(&MainWindow::Canvas2_MouseUp),
+                   OnMouseDown(&MainWindow::Canvas2_MouseDown),
+                   OnMouseEnter(&MainWindow::Canvas2_MouseEnter));
     return rows;
 }
 
 }  // namespace
 
-const QVector<ControlProperties>& DesignedControls()
+const QVector<ControlRow>& ControlTable()
 {
-    static const QVector<ControlProperties> rows = MakeControls();
+    static const QVector<ControlRow> rows = MakeTable();
     return rows;
 }
 
-const ControlProperties* DesignOf(const QString& name, int index)
+const ControlRow* RowOf(const QString& name, int index)
 {
-    for (const ControlProperties& row : DesignedControls()) {
-        if (row.name == name && row.index == index)
+    for (const ControlRow& row : ControlTable()) {
+        if (row.design.name == name && row.design.index == index)
             return &row;
     }
     return nullptr;

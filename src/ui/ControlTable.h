@@ -8,13 +8,17 @@
 #include <QVector>
 
 #include <climits>
+#include <functional>
 
-// The designer properties of the window's controls, as data: one row per control, in creation
-// (and tab) order. The window builds its controls from these rows; an array member made later as a
-// copy of member 0 reads member 0's row.
+class MainWindow;
+class QWidget;
+struct WindowControls;
+
+// The window's controls as one table: a row per control, in creation (and tab) order, with its
+// designer properties, the class it is made of, the member of WindowControls that keeps it and
+// the handlers its events reach. An array member made later as a copy of member 0 takes member
+// 0's row.
 namespace MainWindowControls {
-
-enum class Kind { Listbox, PopupMenu, ComboBox, TextField, PushButton, Label, BevelButton, Canvas };
 
 // The window edges a control keeps its distance to when the window is resized.
 enum Lock { LockLeft = 1, LockTop = 2, LockRight = 4, LockBottom = 8 };
@@ -29,7 +33,6 @@ struct ControlProperties
 {
     QString name;
     int index = NoIndex;
-    Kind kind = Kind::Label;
     QRect geometry;
     int locks = LockLeft | LockTop;
     // Label, field and button text.
@@ -38,6 +41,8 @@ struct ControlProperties
     QStringList items;
     // Selected popup item; -1 for none.
     int listIndex = -1;
+    // A popup the user can also type into (a combo box).
+    bool editable = false;
     // A list's column widths in percent of its width; the last column takes the rest.
     QVector<int> columnPercents;
     bool multipleSelection = false;
@@ -50,11 +55,23 @@ struct ControlProperties
     bool isDefault = false;
 };
 
+struct ControlRow
+{
+    ControlProperties design;
+    // Makes the control, of its class, inside parent with the designer properties applied, and
+    // keeps it in its member of controls.
+    std::function<QWidget*(const ControlProperties& design, QWidget* parent,
+                           WindowControls& controls)>
+        make;
+    // Attaches the control's events to their handlers of window; empty for a control without.
+    std::function<void(QWidget* control, MainWindow& window)> attach;
+};
+
 // Every control of the window, in creation order.
-const QVector<ControlProperties>& DesignedControls();
+const QVector<ControlRow>& ControlTable();
 
 // The row of the control of that name and index; nullptr when the window has no such control.
-const ControlProperties* DesignOf(const QString& name, int index = NoIndex);
+const ControlRow* RowOf(const QString& name, int index = NoIndex);
 
 // Where a control designed at `design` in the design area stands in a content area of `area`:
 // it keeps its distance to each locked edge and stretches between two opposite locked edges.

@@ -1,6 +1,7 @@
 #include "ui/DesignApplying.h"
 
 #include "ui/BevelButton.h"
+#include "ui/Canvas.h"
 #include "ui/ListSizing.h"
 
 #include <QComboBox>
@@ -26,18 +27,27 @@ Qt::Alignment HorizontalAlignment(int textAlign)
     }
 }
 
-void ApplyList(QTableWidget* list, const ControlProperties& row)
+void ApplyPlace(QWidget* control, const ControlProperties& design)
 {
-    list->setColumnCount(static_cast<int>(row.items.size()));
-    list->setHorizontalHeaderLabels(row.items);
+    control->setObjectName(design.name);
+    control->setGeometry(design.geometry);
+}
+
+}  // namespace
+
+void ApplyDesign(QTableWidget* list, const ControlProperties& design)
+{
+    ApplyPlace(list, design);
+    list->setColumnCount(static_cast<int>(design.items.size()));
+    list->setHorizontalHeaderLabels(design.items);
     list->setRowCount(0);
     list->verticalHeader()->hide();
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setShowGrid(true);
     list->setWordWrap(false);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setSelectionMode(row.multipleSelection ? QAbstractItemView::ExtendedSelection
-                                                 : QAbstractItemView::SingleSelection);
+    list->setSelectionMode(design.multipleSelection ? QAbstractItemView::ExtendedSelection
+                                                    : QAbstractItemView::SingleSelection);
     list->setSortingEnabled(false);
     list->setDragEnabled(false);
     // Tab leaves the list for the next control instead of walking its cells.
@@ -51,87 +61,64 @@ void ApplyList(QTableWidget* list, const ControlProperties& row)
     header->setStretchLastSection(true);
     // Headings keep their weight while rows are selected.
     header->setHighlightSections(false);
-    KeepListSized(list, row.columnPercents);
+    KeepListSized(list, design.columnPercents);
 }
 
-void ApplyPopup(QComboBox* popup, const ControlProperties& row)
+void ApplyDesign(QComboBox* popup, const ControlProperties& design)
 {
-    popup->setEditable(row.kind == Kind::ComboBox);
+    ApplyPlace(popup, design);
+    popup->setEditable(design.editable);
     if (popup->isEditable()) {
         popup->setCompleter(nullptr);
         popup->setInsertPolicy(QComboBox::NoInsert);
     }
     popup->clear();
-    popup->addItems(row.items);
-    popup->setCurrentIndex(row.listIndex);
+    popup->addItems(design.items);
+    popup->setCurrentIndex(design.listIndex);
 }
 
-void ApplyTextField(QLineEdit* field, const ControlProperties& row)
+void ApplyDesign(QLineEdit* field, const ControlProperties& design)
 {
-    field->setText(row.text);
+    ApplyPlace(field, design);
+    field->setText(design.text);
     QPalette palette = field->palette();
-    palette.setColor(QPalette::Text, row.textColor);
-    if (row.backColor.isValid())
-        palette.setColor(QPalette::Base, row.backColor);
+    palette.setColor(QPalette::Text, design.textColor);
+    if (design.backColor.isValid())
+        palette.setColor(QPalette::Base, design.backColor);
     field->setPalette(palette);
 }
 
-void ApplyLabel(QLabel* label, const ControlProperties& row)
+void ApplyDesign(QLabel* label, const ControlProperties& design)
 {
-    label->setText(row.text);
+    ApplyPlace(label, design);
+    label->setText(design.text);
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(row.multiline);
-    label->setAlignment(HorizontalAlignment(row.textAlign) |
-                        (row.multiline ? Qt::AlignTop : Qt::AlignVCenter));
+    label->setWordWrap(design.multiline);
+    label->setAlignment(HorizontalAlignment(design.textAlign) |
+                        (design.multiline ? Qt::AlignTop : Qt::AlignVCenter));
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, row.textColor);
+    palette.setColor(QPalette::WindowText, design.textColor);
     label->setPalette(palette);
 }
 
-void ApplyBevelButton(BevelButton* button, const ControlProperties& row)
+void ApplyDesign(QPushButton* button, const ControlProperties& design)
 {
-    button->setText(row.text);
-    button->setHasMenu(row.hasMenu);
+    ApplyPlace(button, design);
+    button->setText(design.text);
+    button->setDefault(design.isDefault);
+}
+
+void ApplyDesign(BevelButton* button, const ControlProperties& design)
+{
+    ApplyPlace(button, design);
+    button->setText(design.text);
+    button->setHasMenu(design.hasMenu);
     button->setFocusPolicy(Qt::StrongFocus);
 }
 
-}  // namespace
-
-void ApplyDesign(QWidget* control, const ControlProperties& row)
+void ApplyDesign(Canvas* canvas, const ControlProperties& design)
 {
-    control->setObjectName(row.name);
-    control->setGeometry(row.geometry);
-    switch (row.kind) {
-    case Kind::Listbox:
-        if (auto* list = qobject_cast<QTableWidget*>(control))
-            ApplyList(list, row);
-        break;
-    case Kind::PopupMenu:
-    case Kind::ComboBox:
-        if (auto* popup = qobject_cast<QComboBox*>(control))
-            ApplyPopup(popup, row);
-        break;
-    case Kind::TextField:
-        if (auto* field = qobject_cast<QLineEdit*>(control))
-            ApplyTextField(field, row);
-        break;
-    case Kind::PushButton:
-        if (auto* button = qobject_cast<QPushButton*>(control)) {
-            button->setText(row.text);
-            button->setDefault(row.isDefault);
-        }
-        break;
-    case Kind::Label:
-        if (auto* label = qobject_cast<QLabel*>(control))
-            ApplyLabel(label, row);
-        break;
-    case Kind::BevelButton:
-        if (auto* button = qobject_cast<BevelButton*>(control))
-            ApplyBevelButton(button, row);
-        break;
-    case Kind::Canvas:
-        break;
-    }
+    ApplyPlace(canvas, design);
 }
 
 }  // namespace MainWindowControls

@@ -24,9 +24,11 @@ QAction* AddItem(QMenu* menu, const char* name, const char* text, const QKeySequ
     return item;
 }
 
-void AddSeparator(QMenu* menu, const char* name)
+QAction* AddSeparator(QMenu* menu, const char* name)
 {
-    menu->addSeparator()->setObjectName(name);
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(name);
+    return separator;
 }
 
 }  // namespace
@@ -50,10 +52,11 @@ MainMenuBar::MainMenuBar()
 void MainMenuBar::Untitled0()
 {
     QMenu* file = AddMenu(this, "FileMenu", "ファイル");
-    QAction* quit = AddItem(file, "FileQuit", "終了", QKeySequence("Ctrl+Q"));
-    quit->setMenuRole(QAction::QuitRole);
+    m_items.FileMenu = file->menuAction();
+    m_items.FileQuit = AddItem(file, "FileQuit", "終了", QKeySequence("Ctrl+Q"));
+    m_items.FileQuit->setMenuRole(QAction::QuitRole);
     // Closing the windows first runs their Close handlers before the application's own.
-    connect(quit, &QAction::triggered, this, [] {
+    connect(m_items.FileQuit, &QAction::triggered, this, [] {
         QApplication::closeAllWindows();
         QCoreApplication::quit();
     });
@@ -62,15 +65,21 @@ void MainMenuBar::Untitled0()
 void MainMenuBar::Untitled1()
 {
     QMenu* edit = AddMenu(this, "EditMenu", "編集");
-    addEditItem(AddItem(edit, "EditUndo", "取り消す", QKeySequence("Ctrl+Z")), EditCommand::Undo);
-    AddSeparator(edit, "EditSeparator1");
-    addEditItem(AddItem(edit, "EditCut", "カット", QKeySequence("Ctrl+X")), EditCommand::Cut);
-    addEditItem(AddItem(edit, "EditCopy", "コピー", QKeySequence("Ctrl+C")), EditCommand::Copy);
-    addEditItem(AddItem(edit, "EditPaste", "貼り付け", QKeySequence("Ctrl+V")), EditCommand::Paste);
-    addEditItem(AddItem(edit, "EditClear", "削除", QKeySequence()), EditCommand::Clear);
-    AddSeparator(edit, "EditSeparator2");
-    addEditItem(AddItem(edit, "EditSelectAll", "すべてを選択", QKeySequence("Ctrl+A")),
-                EditCommand::SelectAll);
+    m_items.EditMenu = edit->menuAction();
+    m_items.EditUndo = AddItem(edit, "EditUndo", "取り消す", QKeySequence("Ctrl+Z"));
+    m_items.EditSeparator1 = AddSeparator(edit, "EditSeparator1");
+    m_items.EditCut = AddItem(edit, "EditCut", "カット", QKeySequence("Ctrl+X"));
+    m_items.EditCopy = AddItem(edit, "EditCopy", "コピー", QKeySequence("Ctrl+C"));
+    m_items.EditPaste = AddItem(edit, "EditPaste", "貼り付け", QKeySequence("Ctrl+V"));
+    m_items.EditClear = AddItem(edit, "EditClear", "削除", QKeySequence());
+    m_items.EditSeparator2 = AddSeparator(edit, "EditSeparator2");
+    m_items.EditSelectAll = AddItem(edit, "EditSelectAll", "すべてを選択", QKeySequence("Ctrl+A"));
+    addEditItem(m_items.EditUndo, EditCommand::Undo);
+    addEditItem(m_items.EditCut, EditCommand::Cut);
+    addEditItem(m_items.EditCopy, EditCommand::Copy);
+    addEditItem(m_items.EditPaste, EditCommand::Paste);
+    addEditItem(m_items.EditClear, EditCommand::Clear);
+    addEditItem(m_items.EditSelectAll, EditCommand::SelectAll);
 
     // The items follow the focus and are set again as the menu opens, so what it shows is current.
     // A shortcut of an item left disabled lets its key through to the focused widget, which then

@@ -32,9 +32,9 @@ void MainWindow::Canvas1_Paint(Canvas* sender, QPainter& g)
     DrawStretched(sender, g, Tamrel_Logo());
 }
 
-void MainWindow::Canvas1_MouseUp(Canvas*, int, int)
+void MainWindow::Canvas2_Paint(Canvas* sender, QPainter& g)
 {
-    OpenAuthorWebPage();
+    DrawStretched(sender, g, ProjVestrand2());
 }
 
 bool MainWindow::Canvas1_MouseDown(Canvas*, int, int)
@@ -42,14 +42,14 @@ bool MainWindow::Canvas1_MouseDown(Canvas*, int, int)
     return true;
 }
 
-void MainWindow::Canvas1_MouseEnter(Canvas* sender)
+bool MainWindow::Canvas2_MouseDown(Canvas*, int, int)
 {
-    sender->setCursor(Qt::PointingHandCursor);
+    return true;
 }
 
-void MainWindow::Canvas2_Paint(Canvas* sender, QPainter& g)
+void MainWindow::Canvas1_MouseUp(Canvas*, int, int)
 {
-    DrawStretched(sender, g, ProjVestrand2());
+    OpenAuthorWebPage();
 }
 
 void MainWindow::Canvas2_MouseUp(Canvas*, int, int)
@@ -57,9 +57,9 @@ void MainWindow::Canvas2_MouseUp(Canvas*, int, int)
     OpenAuthorWebPage();
 }
 
-bool MainWindow::Canvas2_MouseDown(Canvas*, int, int)
+void MainWindow::Canvas1_MouseEnter(Canvas* sender)
 {
-    return true;
+    sender->setCursor(Qt::PointingHandCursor);
 }
 
 void MainWindow::Canvas2_MouseEnter(Canvas* sender)
