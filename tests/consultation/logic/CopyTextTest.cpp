@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         MarkingCase{"EveryStepOnOneRow", "1r\t2\t=5=3|\t·CARLES· li REIS\\ dist|",
                     "1r\t2\t \t·carles· li Reis dist"},
         MarkingCase{"EmptyRow", "", ""}),
-    [](const ::testing::TestParamInfo<MarkingCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<MarkingCase>& test) { return std::string(test.param.name); });
 
 TEST(ArrangeForCitationTest, OneRowNamesItsVerseTwice)
 {

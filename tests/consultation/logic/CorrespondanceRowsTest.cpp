@@ -102,6 +102,6 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"ReferenceNotReadThroughOwn", "7", 1, QString("007")},
                       KeyCase{"ReferenceUnknown", "6", 1, std::nullopt},
                       KeyCase{"ReferenceZeroGiven", "0", 2, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace

@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectionCase{"ZeroWithNumbersOnly", "20,21,22", 0, -1},
                       SelectionCase{"FieldReadAsNumber", "20,21.6,22b", 22, 2},
                       SelectionCase{"Missing", "20,21,22", 23, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // Far into a long text with every kind of line ending, the lines passed over still count one
 // each, so the wanted line numbers land on the right records.
