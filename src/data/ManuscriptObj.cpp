@@ -6,9 +6,9 @@
 
 #include <QDir>
 
-DataFileError::DataFileError(const QString& path)
-    : std::runtime_error(path.toStdString())
-    , path(path)
+DataFileError::DataFileError(const QString& file)
+    : std::runtime_error(file.toStdString())
+    , path(file)
 {
 }
 

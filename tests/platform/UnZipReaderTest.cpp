@@ -128,8 +128,8 @@ TEST_P(UnZipReaderRoundTrip, EveryEntryInOrderWithItsContent)
 
 INSTANTIATE_TEST_SUITE_P(Encryptions, UnZipReaderRoundTrip,
                          ::testing::Values(ZipEncryption::Aes256, ZipEncryption::Traditional, ZipEncryption::None),
-                         [](const auto& info) {
-                             switch (info.param) {
+                         [](const auto& test) {
+                             switch (test.param) {
                              case ZipEncryption::Aes256: return std::string("Aes256");
                              case ZipEncryption::Traditional: return std::string("Traditional");
                              case ZipEncryption::None: break;
