@@ -22,7 +22,7 @@ void TakeMemberZerosRow(Member* copy, const QString& array)
         row->attach(copy, *window);
 }
 
-}  // namespace
+} // namespace
 
 ST::ST(QWidget* parent) : ArrayMember(0, parent)
 {
@@ -61,4 +61,4 @@ PrevNextLaisse::PrevNextLaisse(QWidget* parent) : ArrayMember(0, parent)
 
 PrevNextLaisse::PrevNextLaisse(int index, QWidget* parent) : ArrayMember(index, parent) {}
 
-}  // namespace MainWindowControls
+} // namespace MainWindowControls

@@ -68,4 +68,4 @@ public:
     PrevNextLaisse(int index, QWidget* parent = nullptr);
 };
 
-}  // namespace MainWindowControls
+} // namespace MainWindowControls

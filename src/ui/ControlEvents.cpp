@@ -54,16 +54,15 @@ Binding<Control> SignalBinding(Signal signal, void (MainWindow::*handler)(Contro
 
 // handler as a call on window, for a Canvas to make.
 template <typename Result, typename... Arguments>
-std::function<Result(Canvas*, Arguments...)> CalledOn(MainWindow& window,
-                                                      Result (MainWindow::*handler)(Canvas*,
-                                                                                    Arguments...))
+std::function<Result(Canvas*, Arguments...)>
+CalledOn(MainWindow& window, Result (MainWindow::*handler)(Canvas*, Arguments...))
 {
     return [&window, handler](Canvas* sender, Arguments... arguments) {
         return (window.*handler)(sender, std::forward<Arguments>(arguments)...);
     };
 }
 
-}  // namespace
+} // namespace
 
 Binding<QTableWidget> OnSortColumn(bool (MainWindow::*handler)(QTableWidget*, int))
 {
@@ -139,4 +138,4 @@ Binding<Canvas> OnMouseEnter(void (MainWindow::*handler)(Canvas*))
     };
 }
 
-}  // namespace MainWindowControls
+} // namespace MainWindowControls

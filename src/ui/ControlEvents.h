@@ -46,4 +46,4 @@ Binding<Control> OnOpen(void (MainWindow::*handler)(Control*))
     };
 }
 
-}  // namespace MainWindowControls
+} // namespace MainWindowControls

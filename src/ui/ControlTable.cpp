@@ -234,7 +234,7 @@ QVector<ControlRow> MakeTable()
     return rows;
 }
 
-}  // namespace
+} // namespace
 
 const QVector<ControlRow>& ControlTable()
 {
@@ -269,4 +269,4 @@ QRect AnchoredGeometry(const QRect& design, int locks, const QSize& area)
     return QRect(x, y, width, height);
 }
 
-}  // namespace MainWindowControls
+} // namespace MainWindowControls

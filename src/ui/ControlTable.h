@@ -78,4 +78,4 @@ const ControlRow* RowOf(const QString& name, int index = NoIndex);
 // A control locked to neither of two opposite edges keeps its distance to the left (or top) one.
 QRect AnchoredGeometry(const QRect& design, int locks, const QSize& area);
 
-}  // namespace MainWindowControls
+} // namespace MainWindowControls

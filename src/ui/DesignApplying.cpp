@@ -33,7 +33,7 @@ void ApplyPlace(QWidget* control, const ControlProperties& design)
     control->setGeometry(design.geometry);
 }
 
-}  // namespace
+} // namespace
 
 void ApplyDesign(QTableWidget* list, const ControlProperties& design)
 {
@@ -121,4 +121,4 @@ void ApplyDesign(Canvas* canvas, const ControlProperties& design)
     ApplyPlace(canvas, design);
 }
 
-}  // namespace MainWindowControls
+} // namespace MainWindowControls

@@ -22,4 +22,4 @@ void ApplyDesign(QLabel* label, const ControlProperties& design);
 void ApplyDesign(BevelButton* button, const ControlProperties& design);
 void ApplyDesign(Canvas* canvas, const ControlProperties& design);
 
-}  // namespace MainWindowControls
+} // namespace MainWindowControls

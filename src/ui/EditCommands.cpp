@@ -77,7 +77,7 @@ bool CanEditList(const QAbstractItemView& list, EditCommand command)
     }
 }
 
-}  // namespace
+} // namespace
 
 bool CanEdit(const QWidget* focused, EditCommand command)
 {

@@ -61,11 +61,11 @@ private:
     QVector<int> m_percents;
 };
 
-}  // namespace
+} // namespace
 
 void KeepListSized(QTableWidget* list, const QVector<int>& columnPercents)
 {
     new ListSizing(list, columnPercents);
 }
 
-}  // namespace MainWindowControls
+} // namespace MainWindowControls

@@ -12,4 +12,4 @@ namespace MainWindowControls {
 //   vertical scroll bar while it shows; the last column takes the rest.
 void KeepListSized(QTableWidget* list, const QVector<int>& columnPercents);
 
-}  // namespace MainWindowControls
+} // namespace MainWindowControls

@@ -31,7 +31,7 @@ QAction* AddSeparator(QMenu* menu, const char* name)
     return separator;
 }
 
-}  // namespace
+} // namespace
 
 MainMenuBar* MainMenuBar::instance()
 {

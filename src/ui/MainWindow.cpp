@@ -23,7 +23,7 @@ namespace {
 const char* const Title =
     "CORVANE: base de donnée du Vestrel en hommage à Odrin Brunquel (1863-1937) by Tennmoora";
 
-}  // namespace
+} // namespace
 
 MainWindow::MainWindow() : m_content(new QWidget(this)), m_anchoring(new EdgeAnchoring(m_content))
 {

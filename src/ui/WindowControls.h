@@ -14,7 +14,7 @@ class ST;
 class MsST;
 class CorrespondanceLB;
 class PrevNextLaisse;
-}  // namespace MainWindowControls
+} // namespace MainWindowControls
 
 // The window's controls, grouped by class, each kept as its class as the control table makes
 // it; the members of an array by their index.

@@ -20,7 +20,7 @@ QList<int> Indices(const MainWindow& w, const char* name)
     return indices;
 }
 
-}  // namespace
+} // namespace
 
 TEST(ControlArrays, MembersAndTheirIndices)
 {

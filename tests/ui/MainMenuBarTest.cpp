@@ -48,7 +48,7 @@ void Choose(MainWindow& w, QAction* item)
     item->trigger();
 }
 
-}  // namespace
+} // namespace
 
 TEST(MainMenuBar, FileAndEditMenusInOrderWithTheirItemsTextsAndShortcuts)
 {

@@ -35,7 +35,7 @@ QStringList Items(const QComboBox* popup)
     return items;
 }
 
-}  // namespace
+} // namespace
 
 TEST(MainWindowState, ListsStartWithHeadingsAndNoRows)
 {
