@@ -8,11 +8,11 @@ namespace MainWindowControls {
 
 class CorrespondanceLB;
 
-// One event of a control of class Control, bound to the window handler it reaches: attaching
-// it to a control of window makes that event call the handler of window, with the control as
-// its sender. Each On... below takes the handler in the form that its event calls, so a handler
-// that does not fit the event, or a binding that does not fit the control's class, does not
-// compile.
+// An event of a control of class Control, bound to the window handler it reaches. Called with a
+// window and one of its controls, it makes that control's event call the handler of that window
+// with the control as sender. Each On... below takes the handler in the form its event calls, so
+// the compiler rejects a handler that does not fit the event and a binding that does not fit the
+// control's class.
 template <typename Control>
 using Binding = std::function<void(MainWindow& window, Control* control)>;
 

@@ -199,7 +199,8 @@ QVector<ControlRow> MakeTable()
                   "Brunquel's edition).",
                   0, DarkBlue, true);
 
-    rows << Single(&WindowControls::FontPU, Popup("FontPU", QRect(1188, 990, 118, 20), BottomRight, {}),
+    rows << Single(&WindowControls::FontPU,
+                   Popup("FontPU", QRect(1188, 990, 118, 20), BottomRight, {}),
                    OnOpen(&MainWindow::FontPU_Open), OnChange(&MainWindow::FontPU_Change));
 
     ControlProperties size = Popup("SizePU", QRect(1321, 989, 58, 20), BottomRight,

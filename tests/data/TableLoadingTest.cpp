@@ -23,6 +23,7 @@ protected:
         ThisApp::ManuscriptsFolder = folders.root() + QStringLiteral("/Data/Manuscripts");
         ThisApp::CorrespondancesFolder = folders.root() + QStringLiteral("/Data/Correspondances");
     }
+
     void writeManuscript(const QString& siglum)
     {
         for (const char* table : {"LV.txt", "VL.txt", "BV.txt", "BL.txt"}) {
