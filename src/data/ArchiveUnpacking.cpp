@@ -2,6 +2,7 @@
 
 #include "platform/Folders.h"
 #include "platform/UnZipReader.h"
+#include "platform/Workers.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,11 @@
 #include <QSet>
 #include <QTemporaryFile>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <numeric>
+#include <vector>
 
 namespace ThisApp {
 
@@ -31,13 +36,24 @@ bool IsSafeEntryName(const QString& name)
 
 enum class EntryResult { Written, Skipped, LimitReached };
 
+// Takes bytes from what is left of budget, unless that is less.
+bool Take(std::atomic<qint64>& budget, qint64 bytes)
+{
+    qint64 left = budget.load();
+    do {
+        if (bytes > left)
+            return false;
+    } while (!budget.compare_exchange_weak(left, left - bytes));
+    return true;
+}
+
 // Copies the opened current entry to target through a temporary file beside it, renamed over
 // target only once the entry was read whole, so an older copy survives a failed read. The
 // temporary file has a short name of its own, so a name as long as the file system allows can be
 // written too; no temporary name ends in ".txt", so a left-over one is never taken for a table.
 // No sync to disk: the data is unpacked anew at every start, so only the all-or-nothing
 // replacement matters.
-EntryResult WriteCurrentEntry(UnZipReader& reader, const QString& target, qint64& budget)
+EntryResult WriteCurrentEntry(UnZipReader& reader, const QString& target, std::atomic<qint64>& budget)
 {
     QTemporaryFile file(QFileInfo(target).path() + QStringLiteral("/.corvane-XXXXXX"));
     if (!file.open())
@@ -50,11 +66,10 @@ EntryResult WriteCurrentEntry(UnZipReader& reader, const QString& target, qint64
                 result = EntryResult::Skipped;
             break;
         }
-        if (chunk.size() > budget) {
+        if (!Take(budget, chunk.size())) {
             result = EntryResult::LimitReached;
             break;
         }
-        budget -= chunk.size();
         if (file.write(chunk) != chunk.size()) {
             result = EntryResult::Skipped;
             break;
@@ -74,7 +89,7 @@ EntryResult WriteCurrentEntry(UnZipReader& reader, const QString& target, qint64
 // Walks entry paths below one base folder, creating the folders on the way. A folder is checked
 // (really a folder, no symbolic link, this user's) the first time a walk meets it; later entries
 // of the same walk trust it, which keeps the unpacking of many entries from asking the file system
-// again.
+// again. Each worker walks on its own; two that make one folder at once both find it made.
 class FolderWalk
 {
 public:
@@ -107,39 +122,165 @@ private:
     {
         if (Folders::IsOwnRealFolder(folder))
             return true;
-        return QDir().mkdir(folder) && Folders::IsOwnRealFolder(folder);
+        QDir().mkdir(folder);
+        return Folders::IsOwnRealFolder(folder);
     }
 
     QString m_base;
     QSet<QString> m_checked;
 };
 
+// One entry as the archive lists it, in the archive's order.
+struct ListedEntry
+{
+    QString name;
+    qint64 size; // as declared; -1 when not
+};
+
+QList<ListedEntry> ListEntries(const QString& zipFile)
+{
+    QList<ListedEntry> entries;
+    UnZipReader reader(zipFile);
+    for (reader.GoToFirstFile(); reader.Lasterror() == 0; reader.GoToNextFile())
+        entries.append({reader.FileName(), reader.FileSize()});
+    return entries;
+}
+
+bool IsFileEntry(const QString& name)
+{
+    return !name.startsWith(QStringLiteral("__MACOSX")) && !name.endsWith(QLatin1Char('/'));
+}
+
+// Entries can be unpacked in any order, by several workers, when no entry's outcome depends on
+// another's: no two write one file, no file stands where another entry needs a folder, and all
+// together declare no more than the limit, so no read can reach it. Names are compared as a
+// file system that ignores case would see them.
+bool EntriesAreIndependent(const QList<ListedEntry>& entries, qint64 byteLimit)
+{
+    QSet<QString> files;
+    QSet<QString> folders;
+    qint64 total = 0;
+    for (const ListedEntry& entry : entries) {
+        if (!IsSafeEntryName(entry.name))
+            continue;
+        const QStringList parts =
+            QDir::cleanPath(entry.name.toCaseFolded()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        const bool isFile = IsFileEntry(entry.name);
+        QString folder;
+        for (qsizetype i = 0; i < parts.size() - (isFile ? 1 : 0); ++i) {
+            folder += QLatin1Char('/') + parts[i];
+            folders.insert(folder);
+        }
+        if (!isFile)
+            continue;
+        if (entry.size < 0 || entry.size > byteLimit - total)
+            return false;
+        total += entry.size;
+        const QString file = folder + QLatin1Char('/') + parts.value(parts.size() - 1);
+        if (files.contains(file))
+            return false;
+        files.insert(file);
+    }
+    for (const QString& file : files) {
+        if (folders.contains(file))
+            return false;
+    }
+    return true;
+}
+
+// Copies entries to their targets through a reader of its own. The reader moves forwards only,
+// so an entry before the last one copied costs a new start from the archive's first entry.
+class EntryCopier
+{
+public:
+    explicit EntryCopier(const QString& zipFile) : m_reader(zipFile) {}
+
+    EntryResult copy(qsizetype index, const QString& target, std::atomic<qint64>& budget)
+    {
+        if (!moveTo(index) || QFileInfo(target).isSymLink())
+            return EntryResult::Skipped;
+        m_reader.OpenCurrentFile(DataPW);
+        if (m_reader.Lasterror() != 0)
+            return EntryResult::Skipped;
+        const EntryResult result = WriteCurrentEntry(m_reader, target, budget);
+        m_reader.CloseCurrentFile();
+        return result;
+    }
+
+private:
+    bool moveTo(qsizetype index)
+    {
+        if (m_index < 0 || index < m_index) {
+            m_reader.GoToFirstFile();
+            m_atEnd = m_reader.Lasterror() != 0;
+            m_index = 0;
+        }
+        while (!m_atEnd && m_index < index) {
+            m_reader.GoToNextFile();
+            m_atEnd = m_reader.Lasterror() != 0;
+            ++m_index;
+        }
+        return !m_atEnd && m_index == index;
+    }
+
+    UnZipReader m_reader;
+    qsizetype m_index = -1;
+    bool m_atEnd = false;
+};
+
+// The order in which the workers take the entries. One takes them in the archive's order.
+// Several take those larger than half a worker's share first, largest first, so that no worker
+// is left with one of them at the end while the others wait; then the others in the archive's
+// order, which costs the readers no new start.
+std::vector<qsizetype> WorkOrder(const QList<ListedEntry>& entries, int workers)
+{
+    std::vector<qsizetype> order(size_t(entries.size()));
+    std::iota(order.begin(), order.end(), 0);
+    if (workers == 1)
+        return order;
+    qint64 total = 0;
+    for (const ListedEntry& entry : entries)
+        total += std::max<qint64>(entry.size, 0);
+    const qint64 halfShare = total / (2 * qint64(workers));
+    const auto large = std::stable_partition(order.begin(), order.end(), [&](qsizetype i) {
+        return entries[i].size > halfShare;
+    });
+    std::stable_sort(order.begin(), large, [&](qsizetype a, qsizetype b) {
+        return entries[a].size > entries[b].size;
+    });
+    return order;
+}
+
 } // namespace
 
+// Each worker takes the next entry not yet taken, makes its folders and writes it, with a reader
+// and a folder walk of its own. One worker is the walk in the archive's order that ends at the
+// entry that would pass the limit. Several are let loose only on entries whose outcomes do not
+// depend on one another.
 void UnzipData(const QString& zipFile, const QString& destFolder, qint64 byteLimit)
 {
-    UnZipReader reader(zipFile);
-    reader.GoToFirstFile();
-    FolderWalk walk(destFolder);
-    qint64 budget = byteLimit;
-    for (int error = reader.Lasterror(); error == 0; error = reader.Lasterror()) {
-        const QString name = reader.FileName();
-        // Folders are made before the entry is looked at, so a skipped "__MACOSX" or folder
-        // entry still leaves the folders its path names.
-        const QString target = IsSafeEntryName(name) ? walk.pathFor(name) : QString();
-        const bool isFile = !name.startsWith(QStringLiteral("__MACOSX"))
-                            && !name.endsWith(QLatin1Char('/'));
-        if (isFile && !target.isEmpty() && !QFileInfo(target).isSymLink()) {
-            reader.OpenCurrentFile(DataPW);
-            if (reader.Lasterror() == 0) {
-                const EntryResult result = WriteCurrentEntry(reader, target, budget);
-                reader.CloseCurrentFile();
-                if (result == EntryResult::LimitReached)
-                    return;
+    const QList<ListedEntry> entries = ListEntries(zipFile);
+    const int workers = EntriesAreIndependent(entries, byteLimit)
+                            ? WorkerCount(entries.size()) : 1;
+    const std::vector<qsizetype> order = WorkOrder(entries, workers);
+    std::atomic<qint64> budget{byteLimit};
+    std::atomic<size_t> next{0};
+    RunOnWorkers(workers, [&] {
+        FolderWalk walk(destFolder);
+        EntryCopier copier(zipFile);
+        for (size_t k = next++; k < order.size(); k = next++) {
+            const qsizetype i = order[k];
+            const QString& name = entries[i].name;
+            // Folders are made before the entry is looked at, so a skipped "__MACOSX" or folder
+            // entry still leaves the folders its path names.
+            const QString target = IsSafeEntryName(name) ? walk.pathFor(name) : QString();
+            if (IsFileEntry(name) && !target.isEmpty()
+                && copier.copy(i, target, budget) == EntryResult::LimitReached) {
+                next = order.size();
+                return;
             }
         }
-        reader.GoToNextFile();
-    }
+    });
 }
 
 QString GetPath(const QString& base, const QString& path)

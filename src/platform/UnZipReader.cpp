@@ -176,6 +176,13 @@ QString UnZipReader::FileName() const
     return stored ? fromCodePage437(stored) : QString();
 }
 
+qint64 UnZipReader::FileSize() const
+{
+    if (!m_entry || !archive_entry_size_is_set(m_entry))
+        return -1;
+    return qint64(archive_entry_size(m_entry));
+}
+
 void UnZipReader::OpenCurrentFile(const QString& password)
 {
     closeOpenEntry();

@@ -28,6 +28,9 @@ public:
     void GoToFirstFile();
     void GoToNextFile();
     QString FileName() const;
+    // The current entry's size as the archive declares it, which no read passes; -1 when the
+    // archive declares none or there is no current entry.
+    qint64 FileSize() const;
     void OpenCurrentFile(const QString& password);
     QByteArray ReadCurrentFile(qint64 count);
     void CloseCurrentFile();

@@ -272,6 +272,74 @@ TEST_F(ArchiveUnpackingTest, TheWalkStopsBeforeTheEntryThatPassesTheByteLimit)
     EXPECT_EQ(ReadWholeFile(dest() + "/Data/c.txt"), "older copy");
 }
 
+// Several workers share out the entries of an archive this size; whichever worker meets the
+// damaged entry, the others' files arrive whole and that one keeps its older copy.
+TEST_F(ArchiveUnpackingTest, ManyEntriesArriveWholeWhicheverWorkerTakesThem)
+{
+    QList<ZipEntry> entries;
+    for (int i = 0; i < 40; ++i) {
+        const QString folder = QStringLiteral("Data/F%1/").arg(i % 5);
+        entries.append({folder + QStringLiteral("e%1.txt").arg(i), NoiseBytes(i * i * 150, quint32(10 + i)), false});
+        entries.append({"__MACOSX/" + folder + QStringLiteral("._e%1.txt").arg(i), "fork", false});
+    }
+    entries.append({"Data/Empty/", {}, true});
+    const QString damaged = "Data/F1/e21.txt";
+    writeOld(damaged, "older copy");
+    const QString archive = WriteDataZip(archiveFolder(), entries, ZipEncryption::Traditional);
+    QFile file(archive);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    const qsizetype middle = bytes.indexOf(damaged.toUtf8()) + 30000;
+    for (qsizetype i = middle; i < middle + 64; ++i)
+        bytes[i] = static_cast<char>(bytes[i] ^ 0x5A);
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+
+    ThisApp::UnzipData(archive, dest());
+
+    QStringList expectedTree = {"Data/", "Data/Empty/", "__MACOSX/", "__MACOSX/Data/"};
+    for (const ZipEntry& entry : entries) {
+        if (entry.name.startsWith("__MACOSX") || entry.isFolder)
+            continue;
+        expectedTree.append(entry.name);
+        expectedTree.append(QFileInfo(entry.name).path() + "/");
+        expectedTree.append("__MACOSX/" + QFileInfo(entry.name).path() + "/");
+        EXPECT_EQ(ReadWholeFile(dest() + "/" + entry.name),
+                  entry.name == damaged ? QByteArray("older copy") : entry.content)
+            << entry.name.toStdString();
+    }
+    expectedTree.removeDuplicates();
+    expectedTree.sort();
+    EXPECT_EQ(TreeOf(dest()), expectedTree) << "no temporary file left behind";
+}
+
+// Where one entry's outcome depends on another's, the entries are written in the archive's
+// order, as by one worker: the limit stops at the same entry, the later of two entries of one
+// name wins, and a file written first keeps a later entry from making a folder of its name.
+TEST_F(ArchiveUnpackingTest, EntriesThatDependOnEachOtherAreWrittenInTheArchivesOrder)
+{
+    QList<ZipEntry> entries;
+    for (int i = 0; i < 16; ++i)
+        entries.append({QStringLiteral("Data/n%1.txt").arg(i, 2, 10, QChar('0')), NoiseBytes(1000, quint32(40 + i)), false});
+    ThisApp::UnzipData(WriteDataZip(archiveFolder(), entries), dest(), 10500);
+    QStringList expected = {"Data/"};
+    for (int i = 0; i < 10; ++i)
+        expected.append(entries[i].name);
+    EXPECT_EQ(TreeOf(dest()), expected) << "the bytes of every worker count against one limit";
+
+    QDir(dest() + "/Data").removeRecursively();
+    unpack({
+        {"Data/twice.txt", "first", false},
+        {"Data/a", "a file", false},
+        {"Data/a/b.txt", "below", false},
+        {"Data/twice.txt", "second", false},
+    });
+    EXPECT_EQ(TreeOf(dest()), QStringList({"Data/", "Data/a", "Data/twice.txt"}));
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/twice.txt"), "second");
+    EXPECT_EQ(ReadWholeFile(dest() + "/Data/a"), "a file");
+}
+
 TEST(GetPathTest, FollowsThePathCreatingOnlyTheFoldersOnTheWay)
 {
     struct Row
