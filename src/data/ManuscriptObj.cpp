@@ -2,7 +2,6 @@
 
 #include "platform/LineReader.h"
 #include "platform/LinkFreeFolder.h"
-#include "ThisApp.h"
 
 #include <QDir>
 
@@ -42,13 +41,13 @@ void readTable(const LinkFreeFolder& folder, const QString& folderPath, const QS
 
 } // namespace
 
-ManuscriptObj::ManuscriptObj(const QString& siglum)
+ManuscriptObj::ManuscriptObj(const QString& siglum, const QString& manuscriptsFolder)
     : MySigla(siglum)
 {
-    const QString path = ThisApp::ManuscriptsFolder + QLatin1Char('/') + siglum;
+    const QString path = manuscriptsFolder + QLatin1Char('/') + siglum;
     // Neither "Manuscripts", nor the manuscript's folder, nor a table is reached through a
     // symbolic link: one planted there counts as missing.
-    const LinkFreeFolder folder(LinkFreeFolder(ThisApp::ManuscriptsFolder), siglum);
+    const LinkFreeFolder folder(LinkFreeFolder(manuscriptsFolder), siglum);
     if (!folder.isOpen())
         throw DataFileError(QDir::toNativeSeparators(path));
     // A link in place of the text counts as no text file: the path stays unset.

@@ -13,13 +13,14 @@ public:
     QString path;
 };
 
-// One manuscript's numbering tables, loaded from its folder in ThisApp::ManuscriptsFolder.
+// One manuscript's numbering tables, loaded from the folder named by its siglum in the
+// manuscripts folder.
 class ManuscriptObj
 {
 public:
     // Throws DataFileError when the folder or a table file is missing, unreadable or reached only
     // through a symbolic link.
-    explicit ManuscriptObj(const QString& siglum);
+    ManuscriptObj(const QString& siglum, const QString& manuscriptsFolder);
 
     QString TextFi; // path of "Texte.txt"; the file may be missing; unset when it is a link
     TextDictionary LVdic;

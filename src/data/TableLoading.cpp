@@ -1,6 +1,7 @@
 #include "Correspondance.h"
 #include "DataErrorMessage.h"
 #include "ManuscriptObj.h"
+#include "ManuscriptSigla.h"
 #include "ThisApp.h"
 
 #include "platform/LinkFreeFolder.h"
@@ -16,11 +17,10 @@ void MakeManuscriptDic()
 {
     if (!ManuscriptDic)
         ManuscriptDic.emplace();
-    const QStringList sigla = QStringLiteral("P,T,L,C,V7,V4,O").split(QLatin1Char(','));
-    for (const QString& siglum : sigla) {
+    for (const QString& siglum : ManuscriptSigla()) {
         // A manuscript that cannot be loaded is left out; the others and the tables still load.
         try {
-            auto manuscript = std::make_shared<ManuscriptObj>(siglum);
+            auto manuscript = std::make_shared<ManuscriptObj>(siglum, ManuscriptsFolder);
             ManuscriptDic->insert(siglum, manuscript);
         } catch (const DataFileError& error) {
             MsgBox(DataErrorMessage(error.path));

@@ -1,5 +1,4 @@
 #include "data/ManuscriptObj.h"
-#include "data/ThisApp.h"
 
 #include "TempFolders.h"
 
@@ -13,8 +12,7 @@ namespace {
 class ManuscriptObjTest : public ::testing::Test
 {
 protected:
-    ManuscriptObjTest() { ThisApp::ManuscriptsFolder = folders.root() + QStringLiteral("/Manuscripts"); }
-    ~ManuscriptObjTest() override { ThisApp::Reset(); }
+    QString manuscripts() const { return folders.root() + QStringLiteral("/Manuscripts"); }
 
     void write(const QString& file, const QByteArray& content)
     {
@@ -43,7 +41,7 @@ TEST_F(ManuscriptObjTest, LoadsEachTableIntoItsDictionaries)
     write(QStringLiteral("BV.txt"), "1\t3\n2\t4\n");
     write(QStringLiteral("BL.txt"), "1\t10\n2\t11\n");
 
-    const ManuscriptObj manuscript(QStringLiteral("P"));
+    const ManuscriptObj manuscript(QStringLiteral("P"), manuscripts());
 
     EXPECT_EQ(manuscript.MySigla, QStringLiteral("P"));
     EXPECT_EQ(manuscript.TextFi, folders.root() + QStringLiteral("/Manuscripts/P/Texte.txt"));
@@ -63,7 +61,7 @@ TEST_F(ManuscriptObjTest, RepeatedKeysKeepTheLastLine)
     // Two electronic laisses share reference laisse 20.
     write(QStringLiteral("BL.txt"), "4\t20\n5\t20\n");
 
-    const ManuscriptObj manuscript(QStringLiteral("P"));
+    const ManuscriptObj manuscript(QStringLiteral("P"), manuscripts());
 
     EXPECT_EQ(manuscript.LVdic.Value(QStringLiteral("12")), QStringLiteral("4,5"));
     EXPECT_EQ(manuscript.LVdic.count(), 2);
@@ -80,7 +78,7 @@ TEST_F(ManuscriptObjTest, KeysAreStoredAsWrittenAndShortLinesAreSkipped)
     write(QStringLiteral("LV.txt"), "012\t1\r\n13 \t2\r\n\r\nnotab\r\n\t9\r\n14\t9,3,5\r\n");
     write(QStringLiteral("VL.txt"), "");
 
-    const ManuscriptObj manuscript(QStringLiteral("P"));
+    const ManuscriptObj manuscript(QStringLiteral("P"), manuscripts());
 
     EXPECT_FALSE(manuscript.LVdic.HasKey(QStringLiteral("12")));
     EXPECT_TRUE(manuscript.LVdic.HasKey(QStringLiteral("012")));
@@ -96,7 +94,7 @@ TEST_F(ManuscriptObjTest, KeysAreStoredAsWrittenAndShortLinesAreSkipped)
 TEST_F(ManuscriptObjTest, MissingTextFileIsNoFailure)
 {
     writePlainTables();
-    const ManuscriptObj manuscript(QStringLiteral("P"));
+    const ManuscriptObj manuscript(QStringLiteral("P"), manuscripts());
     EXPECT_TRUE(manuscript.TextFi.endsWith(QStringLiteral("/P/Texte.txt")));
     EXPECT_FALSE(QFile::exists(manuscript.TextFi));
 }
@@ -105,7 +103,7 @@ TEST_F(ManuscriptObjTest, MissingFolderOrTableNamesThePath)
 {
     const QString folder = folders.root() + QStringLiteral("/Manuscripts/P");
     try {
-        ManuscriptObj manuscript(QStringLiteral("P"));
+        ManuscriptObj manuscript(QStringLiteral("P"), manuscripts());
         FAIL() << "a missing folder must fail";
     } catch (const DataFileError& error) {
         EXPECT_EQ(error.path, QDir::toNativeSeparators(folder));
@@ -115,7 +113,7 @@ TEST_F(ManuscriptObjTest, MissingFolderOrTableNamesThePath)
     writePlainTables();
     QFile::remove(folder + QStringLiteral("/BV.txt"));
     try {
-        ManuscriptObj manuscript(QStringLiteral("P"));
+        ManuscriptObj manuscript(QStringLiteral("P"), manuscripts());
         FAIL() << "a missing BV.txt must fail";
     } catch (const DataFileError& error) {
         EXPECT_EQ(error.path, QDir::toNativeSeparators(folder + QStringLiteral("/BV.txt")));
@@ -123,5 +121,5 @@ TEST_F(ManuscriptObjTest, MissingFolderOrTableNamesThePath)
 
     // A folder in place of a table is as unreadable as a missing one.
     QDir().mkpath(folder + QStringLiteral("/BV.txt"));
-    EXPECT_THROW(ManuscriptObj(QStringLiteral("P")), DataFileError);
+    EXPECT_THROW(ManuscriptObj(QStringLiteral("P"), manuscripts()), DataFileError);
 }
