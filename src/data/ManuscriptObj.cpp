@@ -13,8 +13,26 @@ DataFileError::DataFileError(const QString& file)
 
 namespace {
 
+// Field 1 and field 2 of line, the text before the first TAB and the text from there to the
+// next TAB or the end: "12\t4,5\tx" gives "12" and "4,5". False when the line has no TAB.
+template <typename View, typename Char>
+bool twoFields(View line, Char tab, View& field1, View& field2)
+{
+    const qsizetype firstTab = line.indexOf(tab);
+    if (firstTab < 0)
+        return false;
+    const qsizetype secondTab = line.indexOf(tab, firstTab + 1);
+    field1 = line.first(firstTab);
+    field2 = secondTab < 0 ? line.sliced(firstTab + 1)
+                           : line.sliced(firstTab + 1, secondTab - firstTab - 1);
+    return true;
+}
+
 // Reads a two-field table and hands field 1 and field 2 of every line to store. A line with
 // fewer than two fields (an empty line, a line without TAB) holds no entry and is passed over.
+// The tables hold numbers, so the fields are nearly always plain ASCII and are taken as they lie
+// in the file; a line with anything else in its first two fields is decoded whole, so that it
+// reads as LineReader reads every line.
 template <typename Store>
 void readTable(const LinkFreeFolder& folder, const QString& folderPath, const QString& name,
                Store store)
@@ -24,15 +42,20 @@ void readTable(const LinkFreeFolder& folder, const QString& folderPath, const QS
     if (!reader.isOpen())
         throw DataFileError(QDir::toNativeSeparators(path));
     while (!reader.atEnd()) {
-        const QString line = reader.readLine();
-        const qsizetype firstTab = line.indexOf(QLatin1Char('\t'));
-        if (firstTab < 0)
+        const QByteArrayView line = reader.readLineBytes();
+        QByteArrayView bytes1;
+        QByteArrayView bytes2;
+        if (!twoFields(line, '\t', bytes1, bytes2))
             continue;
-        const qsizetype secondTab = line.indexOf(QLatin1Char('\t'), firstTab + 1);
-        const QStringView view(line);
-        const QStringView field1 = view.left(firstTab);
-        const QStringView field2 = secondTab < 0 ? view.mid(firstTab + 1)
-                                                 : view.mid(firstTab + 1, secondTab - firstTab - 1);
+        if (IsAscii(bytes1) && IsAscii(bytes2)) {
+            store(QLatin1StringView(bytes1), QLatin1StringView(bytes2));
+            continue;
+        }
+        const QString text = DecodeLine(line);
+        const QStringView view(text);
+        QStringView field1;
+        QStringView field2;
+        twoFields(view, QLatin1Char('\t'), field1, field2);
         store(field1, field2);
     }
     if (reader.hasError())
@@ -55,14 +78,14 @@ ManuscriptObj::ManuscriptObj(const QString& siglum, const QString& manuscriptsFo
         TextFi = path + QStringLiteral("/Texte.txt");
 
     readTable(folder, path, QStringLiteral("LV.txt"),
-              [this](QStringView f1, QStringView f2) { LVdic.setValue(f1, f2); });
+              [this](auto f1, auto f2) { LVdic.setValue(f1, f2); });
     readTable(folder, path, QStringLiteral("VL.txt"),
-              [this](QStringView f1, QStringView f2) { VLdic.setValue(f1, f2); });
-    readTable(folder, path, QStringLiteral("BV.txt"), [this](QStringView f1, QStringView f2) {
+              [this](auto f1, auto f2) { VLdic.setValue(f1, f2); });
+    readTable(folder, path, QStringLiteral("BV.txt"), [this](auto f1, auto f2) {
         EBVdic.setValue(f1, f2);
         BEVdic.setValue(f2, f1);
     });
-    readTable(folder, path, QStringLiteral("BL.txt"), [this](QStringView f1, QStringView f2) {
+    readTable(folder, path, QStringLiteral("BL.txt"), [this](auto f1, auto f2) {
         EBLdic.setValue(f1, f2);
         BELdic.setValue(f2, f1);
     });

@@ -25,12 +25,8 @@ QString TextDictionary::Value(const QString& key) const
     return TextPool::textAt(m_pool, storedKey.end).toString();
 }
 
-void TextDictionary::setValue(const QString& key, const QString& value)
-{
-    setValue(QStringView(key), QStringView(value));
-}
-
-void TextDictionary::setValue(QStringView key, QStringView value)
+template <typename Text>
+void TextDictionary::set(Text key, Text value)
 {
     // Offsets are 32-bit to keep the index small.
     const size_t offset = m_pool.size();
@@ -42,6 +38,21 @@ void TextDictionary::setValue(QStringView key, QStringView value)
     TextPool::append(m_pool, key);
     TextPool::append(m_pool, value);
     m_index.set(slot, quint32(offset));
+}
+
+void TextDictionary::setValue(const QString& key, const QString& value)
+{
+    setValue(QStringView(key), QStringView(value));
+}
+
+void TextDictionary::setValue(QStringView key, QStringView value)
+{
+    set(key, value);
+}
+
+void TextDictionary::setValue(QLatin1StringView key, QLatin1StringView value)
+{
+    set(key, value);
 }
 
 int TextDictionary::count() const

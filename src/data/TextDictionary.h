@@ -15,8 +15,10 @@ public:
     // The value stored under key; the empty text when there is none.
     QString Value(const QString& key) const;
     void setValue(const QString& key, const QString& value);
-    // Same as above without making QStrings of the fields of a line.
+    // Same as above without making QStrings of the fields of a line; the Latin-1 form takes
+    // fields that are plain ASCII as they lie in the file.
     void setValue(QStringView key, QStringView value);
+    void setValue(QLatin1StringView key, QLatin1StringView value);
     int count() const;
     // Gives back the room kept for growth, once loading is over.
     void squeeze();
@@ -28,4 +30,6 @@ private:
     TextIndex m_index;
 
     qint64 find(QStringView key) const;
+    template <typename Text>
+    void set(Text key, Text value);
 };

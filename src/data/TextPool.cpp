@@ -1,5 +1,7 @@
 #include "TextPool.h"
 
+#include <cstring>
+
 namespace TextPool {
 
 namespace {
@@ -20,6 +22,25 @@ quint32 finish(quint32 hash)
     return hash ^ (hash >> 16);
 }
 
+void appendHeader(std::vector<unsigned char>& pool, size_t units, bool wide)
+{
+    quint64 header = (quint64(units) << 1) | (wide ? 1 : 0);
+    do {
+        unsigned char byte = header & 0x7F;
+        header >>= 7;
+        pool.push_back(header ? byte | 0x80 : byte);
+    } while (header);
+}
+
+template <typename Text>
+quint32 hashOfUnits(Text text)
+{
+    quint32 hash = HashStart;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        hash = mixUnit(hash, text[i].unicode());
+    return finish(hash);
+}
+
 bool fitsLatin1(QStringView text)
 {
     for (QChar c : text) {
@@ -35,6 +56,19 @@ bool StoredText::equals(QStringView text) const
 {
     if (units != size_t(text.size()))
         return false;
+    for (size_t i = 0; i < units; ++i) {
+        if (unit(i) != text[qsizetype(i)].unicode())
+            return false;
+    }
+    return true;
+}
+
+bool StoredText::equals(QLatin1StringView text) const
+{
+    if (units != size_t(text.size()))
+        return false;
+    if (!wide)
+        return units == 0 || std::memcmp(data, text.data(), units) == 0;
     for (size_t i = 0; i < units; ++i) {
         if (unit(i) != text[qsizetype(i)].unicode())
             return false;
@@ -74,12 +108,7 @@ StoredText textAt(const std::vector<unsigned char>& pool, size_t offset)
 void append(std::vector<unsigned char>& pool, QStringView text)
 {
     const bool wide = !fitsLatin1(text);
-    quint64 header = (quint64(text.size()) << 1) | (wide ? 1 : 0);
-    do {
-        unsigned char byte = header & 0x7F;
-        header >>= 7;
-        pool.push_back(header ? byte | 0x80 : byte);
-    } while (header);
+    appendHeader(pool, size_t(text.size()), wide);
     for (QChar c : text) {
         const char16_t u = c.unicode();
         pool.push_back(u & 0xFF);
@@ -88,17 +117,30 @@ void append(std::vector<unsigned char>& pool, QStringView text)
     }
 }
 
+void append(std::vector<unsigned char>& pool, QLatin1StringView text)
+{
+    appendHeader(pool, size_t(text.size()), false);
+    pool.insert(pool.end(), text.data(), text.data() + text.size());
+}
+
 size_t worstSize(QStringView text)
 {
     return 10 + 2 * size_t(text.size());
 }
 
+size_t worstSize(QLatin1StringView text)
+{
+    return 10 + size_t(text.size());
+}
+
 quint32 hashOf(QStringView text)
 {
-    quint32 hash = HashStart;
-    for (QChar c : text)
-        hash = mixUnit(hash, c.unicode());
-    return finish(hash);
+    return hashOfUnits(text);
+}
+
+quint32 hashOf(QLatin1StringView text)
+{
+    return hashOfUnits(text);
 }
 
 } // namespace TextPool

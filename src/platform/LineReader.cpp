@@ -20,14 +20,6 @@ constexpr char16_t Windows1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-bool isAscii(const char* data, qsizetype size)
-{
-    unsigned char any = 0;
-    for (qsizetype i = 0; i < size; ++i)
-        any |= static_cast<unsigned char>(data[i]);
-    return any < 0x80;
-}
-
 QString fromWindows1252(const char* data, qsizetype size)
 {
     QString text(size, Qt::Uninitialized);
@@ -44,9 +36,21 @@ bool startsWithBom(const char* data, qsizetype size)
     return size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0;
 }
 
-QString decodeLine(const char* data, qsizetype size)
+} // namespace
+
+bool IsAscii(QByteArrayView bytes)
 {
-    if (isAscii(data, size))
+    unsigned char any = 0;
+    for (const char byte : bytes)
+        any |= static_cast<unsigned char>(byte);
+    return any < 0x80;
+}
+
+QString DecodeLine(QByteArrayView line)
+{
+    const char* const data = line.data();
+    const qsizetype size = line.size();
+    if (IsAscii(line))
         return QString::fromLatin1(data, size);
     // fromUtf8 marks bad bytes with U+FFFD (the file may hold a real one, so only then is the
     // slower strict check needed) and drops a leading byte-order mark, which only the file's
@@ -64,8 +68,6 @@ QString decodeLine(const char* data, qsizetype size)
         return text;
     return fromWindows1252(data, size);
 }
-
-} // namespace
 
 LineReader::LineReader(const QString& path)
     : LineReader(OpenRegularFile(path, LastPart::LinkRefused))
@@ -147,6 +149,13 @@ QString LineReader::readLine()
 {
     if (atEnd())
         return QString();
+    return DecodeLine(readLineBytes());
+}
+
+QByteArrayView LineReader::readLineBytes()
+{
+    if (atEnd())
+        return QByteArrayView();
     // Offsets count from m_pos, which stays on the line's first byte while blocks are added.
     qsizetype scanFrom = 0;
     for (;;) {
@@ -156,9 +165,9 @@ QString LineReader::readLine()
             scanFrom = length;
             if (fillBuffer())
                 continue;
-            QString text = decodeLine(m_buffer.constData() + m_pos, length);
+            const QByteArrayView line(m_buffer.constData() + m_pos, length);
             m_pos = m_buffer.size();
-            return text;
+            return line;
         }
         qsizetype endingLength = 1;
         if (m_buffer[stop] == '\r') {
@@ -171,9 +180,9 @@ QString LineReader::readLine()
                 endingLength = 2;
             }
         }
-        QString text = decodeLine(m_buffer.constData() + m_pos, length);
+        const QByteArrayView line(m_buffer.constData() + m_pos, length);
         m_pos += length + endingLength;
-        return text;
+        return line;
     }
 }
 

@@ -20,6 +20,8 @@ public:
     bool isOpen() const;
     bool atEnd();
     QString readLine();
+    // The next line's bytes, as readLine would decode them; valid until the next read.
+    QByteArrayView readLineBytes();
     // Passes over the next count lines, ended by the same rules as readLine, without decoding
     // them; returns how many it passed over, fewer than count only at the end of the file.
     qint64 skipLines(qint64 count);
@@ -44,6 +46,12 @@ private:
     bool m_fileDone = false;
     bool m_error = false;
 };
+
+// A line's bytes decoded as LineReader decodes every line: UTF-8, or Windows-1252 when the line
+// is not valid UTF-8.
+QString DecodeLine(QByteArrayView line);
+// True when every byte is ASCII, which both decodings read alike.
+bool IsAscii(QByteArrayView bytes);
 
 // Every line of the file; an unreadable file gives ok == false and no lines. A symbolic link is
 // followed: the settings file is the user's own and may be a link of the user's making.

@@ -91,6 +91,24 @@ TEST_F(ManuscriptObjTest, KeysAreStoredAsWrittenAndShortLinesAreSkipped)
     EXPECT_EQ(manuscript.VLdic.count(), 0);
 }
 
+// A line is UTF-8, or Windows-1252 when it is not valid UTF-8, as a whole: a bad byte in a field
+// that is not loaded still decides how the loaded ones read.
+TEST_F(ManuscriptObjTest, EachLineIsDecodedWholeAsUtf8OrWindows1252)
+{
+    writePlainTables();
+    write(QStringLiteral("LV.txt"), "\xC3\xA9\t1\n"
+                                    "x\xC3\xA9\t\xC3\xA9\t\xE9\n"
+                                    "12\t3\t\xFF\n");
+
+    const ManuscriptObj manuscript(QStringLiteral("P"), manuscripts());
+
+    EXPECT_EQ(manuscript.LVdic.Value(QString::fromUtf8("\xC3\xA9")), QStringLiteral("1"));
+    EXPECT_EQ(manuscript.LVdic.Value(QString::fromUtf8("x\xC3\x83\xC2\xA9")),
+              QString::fromUtf8("\xC3\x83\xC2\xA9"));
+    EXPECT_EQ(manuscript.LVdic.Value(QStringLiteral("12")), QStringLiteral("3"));
+    EXPECT_EQ(manuscript.LVdic.count(), 3);
+}
+
 TEST_F(ManuscriptObjTest, MissingTextFileIsNoFailure)
 {
     writePlainTables();
