@@ -32,11 +32,15 @@ Correspondance::Correspondance(const QString& name)
 // The name plays no part: the table keeps the one given to its constructor.
 void Correspondance::additem([[maybe_unused]] const QString& name, const QString& filePath)
 {
-    LineReader reader(filePath);
-    if (!reader.isOpen()) {
+    if (!readFile(filePath))
         MsgBox(DataErrorMessage(filePath));
-        return;
-    }
+}
+
+bool Correspondance::readFile(const QString& filePath)
+{
+    LineReader reader(filePath);
+    if (!reader.isOpen())
+        return false;
     // Rows tend to name their columns in the same order, so the column of each field position
     // in the line before is tried first.
     std::vector<int> columnOfField;
@@ -71,9 +75,8 @@ void Correspondance::additem([[maybe_unused]] const QString& name, const QString
     }
     for (CorrespItem& item : Items)
         item.squeeze();
-    // The rows read before the failure stay; the user still learns the table is incomplete.
-    if (reader.hasError())
-        MsgBox(DataErrorMessage(filePath));
+    // The rows read before a failure stay; the user still learns the table is incomplete.
+    return !reader.hasError();
 }
 
 QString Correspondance::getCorrespondance(const QString& siglum, const QString& laisse) const

@@ -14,6 +14,9 @@ public:
 
     // Reads the table file; one that cannot be opened is reported and leaves no columns.
     void additem(const QString& name, const QString& filePath);
+    // The same without the report, for a worker thread, which shows no message: false when the
+    // file could not be opened or not be read to its end.
+    bool readFile(const QString& filePath);
     // Lines joined by CR, each a siglum, TAB and that column's parts; "None" when nothing matches.
     QString getCorrespondance(const QString& siglum, const QString& laisse) const;
     QString makeCorrespTable() const;

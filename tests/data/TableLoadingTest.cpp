@@ -103,6 +103,29 @@ TEST_F(TableLoadingTest, UnreadableTableStaysRegisteredEmpty)
               QStringList{QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(folderTable)});
 }
 
+// The tables load on several workers; what each could not read is still told in the tables'
+// order.
+TEST_F(TableLoadingTest, FailuresAreToldInTheTablesOrder)
+{
+    QStringList expected;
+    for (int i = 0; i < 12; ++i) {
+        const QString name = QStringLiteral("t%1.txt").arg(i, 2, 10, QChar('0'));
+        if (i % 3 == 0) {
+            writeTable(name, "P=001\n");
+            continue;
+        }
+        const QString folderTable = ThisApp::CorrespondancesFolder + "/" + name;
+        QDir().mkpath(folderTable);
+        expected.append(QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(folderTable));
+    }
+
+    ThisApp::TreatDataOrig();
+
+    EXPECT_EQ(recorder.messages(), expected);
+    ASSERT_EQ(ThisApp::Correspondances.size(), 12);
+    EXPECT_EQ(ThisApp::Correspondances.at(3)->getCorrespondance("P", "001"), QStringLiteral("P\t001"));
+}
+
 // Links planted where a table folder or file should be, each to a complete copy elsewhere: each
 // counts as missing, and nothing is read from where it points.
 TEST_F(TableLoadingTest, ALinkInPlaceOfATableFolderOrFileCountsAsMissing)
