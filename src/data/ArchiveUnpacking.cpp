@@ -193,7 +193,7 @@ bool EntriesAreIndependent(const QList<ListedEntry>& entries, qint64 byteLimit)
 class EntryCopier
 {
 public:
-    explicit EntryCopier(const QString& zipFile) : m_reader(zipFile) {}
+    explicit EntryCopier(const QString& zipFile) : m_reader(zipFile, DataPW) {}
 
     EntryResult copy(qsizetype index, const QString& target, std::atomic<qint64>& budget)
     {

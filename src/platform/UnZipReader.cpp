@@ -46,9 +46,14 @@ int errorOf(archive* reader, int fallback)
 
 } // namespace
 
-UnZipReader::UnZipReader(const QString& archivePath) : m_path(QFile::encodeName(archivePath))
+UnZipReader::UnZipReader(const QString& archivePath) : UnZipReader(archivePath, QString())
 {
-    m_lastError = openArchive(QByteArray());
+}
+
+UnZipReader::UnZipReader(const QString& archivePath, const QString& password)
+    : m_path(QFile::encodeName(archivePath))
+{
+    m_lastError = openArchive(password.toUtf8());
 }
 
 UnZipReader::~UnZipReader()

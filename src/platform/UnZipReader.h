@@ -21,6 +21,9 @@ class UnZipReader
 {
 public:
     explicit UnZipReader(const QString& archivePath);
+    // Opened ready for entries that password opens: OpenCurrentFile with it then does not have
+    // to read the archive again from its start.
+    UnZipReader(const QString& archivePath, const QString& password);
     ~UnZipReader();
     UnZipReader(const UnZipReader&) = delete;
     UnZipReader& operator=(const UnZipReader&) = delete;
