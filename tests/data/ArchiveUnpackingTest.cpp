@@ -24,6 +24,20 @@ QByteArray NoiseBytes(qsizetype size, quint32 seed)
     return bytes;
 }
 
+// Flips 64 bytes of the archive, offset bytes after the first place that names the entry, which
+// lands in the entry's data when that is longer than offset.
+bool DamageEntry(const QString& archive, const QByteArray& name, qsizetype offset)
+{
+    QFile file(archive);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray bytes = file.readAll();
+    const qsizetype middle = bytes.indexOf(name) + offset;
+    for (qsizetype i = middle; i < middle + 64; ++i)
+        bytes[i] = static_cast<char>(bytes[i] ^ 0x5A);
+    return file.seek(0) && file.write(bytes) == bytes.size();
+}
+
 // Every path below folder, relative to it, folders ending in "/".
 QStringList TreeOf(const QString& folder)
 {
@@ -155,15 +169,7 @@ TEST_F(ArchiveUnpackingTest, AnEntryCorruptedPartWayLeavesTheOlderCopy)
         WriteDataZip(archiveFolder(), {{"Data/a.txt", content, false},
                                        {"Data/b.txt", "after", false}},
                      ZipEncryption::Traditional);
-    QFile file(archive);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    QByteArray bytes = file.readAll();
-    const qsizetype middle = bytes.indexOf("Data/a.txt") + 150000;
-    for (qsizetype i = middle; i < middle + 64; ++i)
-        bytes[i] = static_cast<char>(bytes[i] ^ 0x5A);
-    file.seek(0);
-    file.write(bytes);
-    file.close();
+    ASSERT_TRUE(DamageEntry(archive, "Data/a.txt", 150000));
 
     ThisApp::UnzipData(archive, dest());
 
@@ -286,15 +292,7 @@ TEST_F(ArchiveUnpackingTest, ManyEntriesArriveWholeWhicheverWorkerTakesThem)
     const QString damaged = "Data/F1/e21.txt";
     writeOld(damaged, "older copy");
     const QString archive = WriteDataZip(archiveFolder(), entries, ZipEncryption::Traditional);
-    QFile file(archive);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    QByteArray bytes = file.readAll();
-    const qsizetype middle = bytes.indexOf(damaged.toUtf8()) + 30000;
-    for (qsizetype i = middle; i < middle + 64; ++i)
-        bytes[i] = static_cast<char>(bytes[i] ^ 0x5A);
-    file.seek(0);
-    file.write(bytes);
-    file.close();
+    ASSERT_TRUE(DamageEntry(archive, damaged.toUtf8(), 30000));
 
     ThisApp::UnzipData(archive, dest());
 
