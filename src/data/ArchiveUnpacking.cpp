@@ -53,7 +53,8 @@ bool Take(std::atomic<qint64>& budget, qint64 bytes)
 // written too; no temporary name ends in ".txt", so a left-over one is never taken for a table.
 // No sync to disk: the data is unpacked anew at every start, so only the all-or-nothing
 // replacement matters.
-EntryResult WriteCurrentEntry(UnZipReader& reader, const QString& target, std::atomic<qint64>& budget)
+EntryResult WriteCurrentEntry(UnZipReader& reader, const QString& target,
+                              std::atomic<qint64>& budget)
 {
     QTemporaryFile file(QFileInfo(target).path() + QStringLiteral("/.corvane-XXXXXX"));
     if (!file.open())

@@ -81,7 +81,7 @@ void TreatDataOrig()
         try {
             load.read = load.table->readFile(load.path);
         } catch (const std::exception&) {
-            load.read = false;
+            // Told below like a table that cannot be read; the rows read so far stay.
         }
     });
     for (const Load& load : loads) {

@@ -20,7 +20,8 @@ constexpr qsizetype MostWorkers = 8;
 
 int WorkerCount(qsizetype jobs)
 {
-    return int(std::max<qsizetype>(std::min({qsizetype(QThread::idealThreadCount()), MostWorkers, jobs}), 1));
+    const qsizetype count = std::min({qsizetype(QThread::idealThreadCount()), MostWorkers, jobs});
+    return int(std::max<qsizetype>(count, 1));
 }
 
 void RunOnWorkers(int count, const std::function<void()>& work)

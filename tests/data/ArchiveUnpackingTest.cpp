@@ -285,7 +285,8 @@ TEST_F(ArchiveUnpackingTest, ManyEntriesArriveWholeWhicheverWorkerTakesThem)
     QList<ZipEntry> entries;
     for (int i = 0; i < 40; ++i) {
         const QString folder = QStringLiteral("Data/F%1/").arg(i % 5);
-        entries.append({folder + QStringLiteral("e%1.txt").arg(i), NoiseBytes(i * i * 150, quint32(10 + i)), false});
+        entries.append({folder + QStringLiteral("e%1.txt").arg(i),
+                        NoiseBytes(i * i * 150, quint32(10 + i)), false});
         entries.append({"__MACOSX/" + folder + QStringLiteral("._e%1.txt").arg(i), "fork", false});
     }
     entries.append({"Data/Empty/", {}, true});
@@ -319,7 +320,8 @@ TEST_F(ArchiveUnpackingTest, EntriesThatDependOnEachOtherAreWrittenInTheArchives
 {
     QList<ZipEntry> entries;
     for (int i = 0; i < 16; ++i)
-        entries.append({QStringLiteral("Data/n%1.txt").arg(i, 2, 10, QChar('0')), NoiseBytes(1000, quint32(40 + i)), false});
+        entries.append({QStringLiteral("Data/n%1.txt").arg(i, 2, 10, QChar('0')),
+                        NoiseBytes(1000, quint32(40 + i)), false});
     ThisApp::UnzipData(WriteDataZip(archiveFolder(), entries), dest(), 10500);
     QStringList expected = {"Data/"};
     for (int i = 0; i < 10; ++i)

@@ -116,14 +116,16 @@ TEST_F(TableLoadingTest, FailuresAreToldInTheTablesOrder)
         }
         const QString folderTable = ThisApp::CorrespondancesFolder + "/" + name;
         QDir().mkpath(folderTable);
-        expected.append(QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(folderTable));
+        expected.append(QStringLiteral("Data error ! Data: ")
+                        + QDir::toNativeSeparators(folderTable));
     }
 
     ThisApp::TreatDataOrig();
 
     EXPECT_EQ(recorder.messages(), expected);
     ASSERT_EQ(ThisApp::Correspondances.size(), 12);
-    EXPECT_EQ(ThisApp::Correspondances.at(3)->getCorrespondance("P", "001"), QStringLiteral("P\t001"));
+    EXPECT_EQ(ThisApp::Correspondances.at(3)->getCorrespondance("P", "001"),
+              QStringLiteral("P\t001"));
 }
 
 // Links planted where a table folder or file should be, each to a complete copy elsewhere: each
