@@ -78,18 +78,18 @@ ManuscriptObj::ManuscriptObj(const QString& siglum, const QString& manuscriptsFo
         TextFi = path + QStringLiteral("/Texte.txt");
 
     readTable(folder, path, QStringLiteral("LV.txt"),
-              [this](auto f1, auto f2) { LVdic.setValue(f1, f2); });
+              [this](auto f1, auto f2) { LVdic.load(f1, f2); });
     readTable(folder, path, QStringLiteral("VL.txt"),
-              [this](auto f1, auto f2) { VLdic.setValue(f1, f2); });
+              [this](auto f1, auto f2) { VLdic.load(f1, f2); });
     readTable(folder, path, QStringLiteral("BV.txt"), [this](auto f1, auto f2) {
-        EBVdic.setValue(f1, f2);
-        BEVdic.setValue(f2, f1);
+        EBVdic.load(f1, f2);
+        BEVdic.load(f2, f1);
     });
     readTable(folder, path, QStringLiteral("BL.txt"), [this](auto f1, auto f2) {
-        EBLdic.setValue(f1, f2);
-        BELdic.setValue(f2, f1);
+        EBLdic.load(f1, f2);
+        BELdic.load(f2, f1);
     });
 
     for (TextDictionary* dictionary : {&LVdic, &VLdic, &BEVdic, &BELdic, &EBLdic, &EBVdic})
-        dictionary->squeeze();
+        dictionary->finishLoading();
 }

@@ -26,18 +26,31 @@ QString TextDictionary::Value(const QString& key) const
 }
 
 template <typename Text>
-void TextDictionary::set(Text key, Text value)
+quint32 TextDictionary::appendRecord(Text key, Text value)
 {
     // Offsets are 32-bit to keep the index small.
     const size_t offset = m_pool.size();
     if (offset + TextPool::worstSize(key) + TextPool::worstSize(value) > TextIndex::MaxHandle)
         throw std::length_error("table too large");
-    quint32& slot = m_index.place(TextPool::hashOf(key), [&](quint32 stored) {
-        return TextPool::textAt(m_pool, stored).equals(key);
-    });
     TextPool::append(m_pool, key);
     TextPool::append(m_pool, value);
-    m_index.set(slot, quint32(offset));
+    return quint32(offset);
+}
+
+quint32& TextDictionary::slotFor(quint32 hash, quint32 keyOffset)
+{
+    const TextPool::StoredText key = TextPool::textAt(m_pool, keyOffset);
+    return m_index.place(hash, [&](quint32 stored) {
+        return TextPool::textAt(m_pool, stored).equals(key);
+    });
+}
+
+template <typename Text>
+void TextDictionary::set(Text key, Text value)
+{
+    const quint32 hash = TextPool::hashOf(key);
+    const quint32 offset = appendRecord(key, value);
+    m_index.set(slotFor(hash, offset), offset);
 }
 
 void TextDictionary::setValue(const QString& key, const QString& value)
@@ -53,6 +66,32 @@ void TextDictionary::setValue(QStringView key, QStringView value)
 void TextDictionary::setValue(QLatin1StringView key, QLatin1StringView value)
 {
     set(key, value);
+}
+
+void TextDictionary::load(QStringView key, QStringView value)
+{
+    m_loaded.emplace_back(TextPool::hashOf(key), appendRecord(key, value));
+}
+
+void TextDictionary::load(QLatin1StringView key, QLatin1StringView value)
+{
+    m_loaded.emplace_back(TextPool::hashOf(key), appendRecord(key, value));
+}
+
+void TextDictionary::finishLoading()
+{
+    // Far enough ahead for the slot to have arrived when its turn comes.
+    constexpr size_t Ahead = 16;
+    m_index.reserve(m_loaded.size());
+    for (size_t i = 0; i < m_loaded.size(); ++i) {
+        if (i + Ahead < m_loaded.size())
+            m_index.prefetch(m_loaded[i + Ahead].first);
+        const auto [hash, offset] = m_loaded[i];
+        m_index.set(slotFor(hash, offset), offset);
+    }
+    m_loaded.clear();
+    m_loaded.shrink_to_fit();
+    squeeze();
 }
 
 int TextDictionary::count() const

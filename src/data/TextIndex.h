@@ -58,6 +58,23 @@ public:
 
     int count() const { return int(m_count); }
 
+    // Makes room for count texts more, so that placing them moves no text already placed.
+    void reserve(size_t count)
+    {
+        size_t size = m_slots.empty() ? 16 : m_slots.size();
+        while ((size_t(m_count) + count + 1) * 8 > size * 7)
+            size *= 2;
+        if (size > m_slots.size())
+            rehash(size);
+    }
+
+    // Asks the cache for the first slot a text of that hash would be looked for in.
+    void prefetch(quint32 hash) const
+    {
+        if (!m_slots.empty())
+            __builtin_prefetch(&m_slots[hash & (m_slots.size() - 1)]);
+    }
+
     // The largest handle the index can hold.
     static constexpr quint32 MaxHandle = std::numeric_limits<quint32>::max() - 1;
 
@@ -72,9 +89,14 @@ private:
 
     void grow()
     {
-        if (m_slots.size() > size_t(std::numeric_limits<int>::max()))
+        rehash(m_slots.empty() ? 16 : m_slots.size() * 2);
+    }
+
+    void rehash(size_t size)
+    {
+        if (size > size_t(std::numeric_limits<int>::max()))
             throw std::length_error("table too large");
-        std::vector<Slot> grown(m_slots.empty() ? 16 : m_slots.size() * 2, Slot{0, 0});
+        std::vector<Slot> grown(size, Slot{0, 0});
         const size_t mask = grown.size() - 1;
         for (const Slot& slot : m_slots) {
             if (slot.handle == 0)

@@ -76,6 +76,19 @@ bool StoredText::equals(QLatin1StringView text) const
     return true;
 }
 
+bool StoredText::equals(const StoredText& other) const
+{
+    if (units != other.units)
+        return false;
+    if (wide == other.wide)
+        return std::memcmp(data, other.data, units * (wide ? 2 : 1)) == 0;
+    for (size_t i = 0; i < units; ++i) {
+        if (unit(i) != other.unit(i))
+            return false;
+    }
+    return true;
+}
+
 QString StoredText::toString() const
 {
     if (!wide)

@@ -26,6 +26,7 @@ struct StoredText
     }
     bool equals(QStringView text) const;
     bool equals(QLatin1StringView text) const;
+    bool equals(const StoredText& other) const;
     QString toString() const;
 };
 

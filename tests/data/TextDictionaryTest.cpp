@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 TEST(TextDictionaryTest, KeysMatchOnlyTheExactText)
@@ -71,4 +73,33 @@ TEST(TextDictionaryTest, HoldsManyKeysThroughGrowth)
     }
     EXPECT_EQ(dictionary.Value(QStringLiteral("77")), QStringLiteral("x"));
     EXPECT_FALSE(dictionary.HasKey(QStringLiteral("20000")));
+}
+
+// A table's lines are loaded as they come and entered in the index together at the end: the
+// last line of a key wins whether its fields were plain ASCII bytes or decoded text.
+TEST(TextDictionaryTest, LoadedEntriesAreFoundOnceLoadingIsFinishedTheLastOfAKeyWinning)
+{
+    TextDictionary dictionary;
+    dictionary.setValue(QStringLiteral("5"), QStringLiteral("set before"));
+    QList<QByteArray> numbers;
+    for (int i = 0; i < 20000; ++i)
+        numbers.append(QByteArray::number(i));
+    for (int i = 0; i < 20000; ++i)
+        dictionary.load(QLatin1StringView(numbers[i]), QLatin1StringView(numbers[(i * 3) % 20000]));
+    dictionary.load(QStringView(u"77"), QStringView(u"\u0152uvre"));
+    dictionary.load(QStringView(u"\u0152"), QStringView(u"wide"));
+    dictionary.load(QLatin1StringView("5"), QLatin1StringView("loaded"));
+    EXPECT_FALSE(dictionary.HasKey(QStringLiteral("6"))) << "not found before the end of loading";
+
+    dictionary.finishLoading();
+
+    EXPECT_EQ(dictionary.count(), 20001);
+    for (int i = 0; i < 20000; ++i) {
+        if (i != 77 && i != 5) {
+            ASSERT_EQ(dictionary.Value(QString::number(i)), QString::number((i * 3) % 20000)) << i;
+        }
+    }
+    EXPECT_EQ(dictionary.Value(QStringLiteral("77")), QStringLiteral("\u0152uvre"));
+    EXPECT_EQ(dictionary.Value(QStringLiteral("\u0152")), QStringLiteral("wide"));
+    EXPECT_EQ(dictionary.Value(QStringLiteral("5")), QStringLiteral("loaded"));
 }
