@@ -261,8 +261,10 @@ std::vector<qsizetype> WorkOrder(const QList<ListedEntry>& entries, int workers)
 void UnzipData(const QString& zipFile, const QString& destFolder, qint64 byteLimit)
 {
     const QList<ListedEntry> entries = ListEntries(zipFile);
-    const int workers = EntriesAreIndependent(entries, byteLimit)
-                            ? WorkerCount(entries.size()) : 1;
+    // Folder and "__MACOSX" entries cost next to nothing: one worker per file at the most.
+    const auto isFile = [](const ListedEntry& entry) { return IsFileEntry(entry.name); };
+    const qsizetype files = std::count_if(entries.begin(), entries.end(), isFile);
+    const int workers = EntriesAreIndependent(entries, byteLimit) ? WorkerCount(files) : 1;
     const std::vector<qsizetype> order = WorkOrder(entries, workers);
     std::atomic<qint64> budget{byteLimit};
     std::atomic<size_t> next{0};
