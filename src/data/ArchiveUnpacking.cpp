@@ -166,13 +166,16 @@ bool EntriesAreIndependent(const QList<ListedEntry>& entries, qint64 byteLimit)
             continue;
         const QStringList parts =
             QDir::cleanPath(entry.name.toCaseFolded()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
-        const bool isFile = IsFileEntry(entry.name);
+        // As the folder walk: every part but the last names a folder, the last one too when the
+        // name ends in "/".
+        const bool namesFolder = entry.name.endsWith(QLatin1Char('/'));
+        const qsizetype folderParts = parts.size() - (namesFolder ? 0 : 1);
         QString folder;
-        for (qsizetype i = 0; i < parts.size() - (isFile ? 1 : 0); ++i) {
+        for (qsizetype i = 0; i < folderParts; ++i) {
             folder += QLatin1Char('/') + parts[i];
             folders.insert(folder);
         }
-        if (!isFile)
+        if (!IsFileEntry(entry.name))
             continue;
         if (entry.size < 0 || entry.size > byteLimit - total)
             return false;
