@@ -83,9 +83,7 @@ void OpenThis()
     ManuscriptsFolder = DataFolder + QStringLiteral("/Manuscripts");
 
     ManuscriptDic.emplace();
-    MakeManuscriptDic();
-
-    TreatDataOrig();
+    LoadAllTables();
 
     DescriptionDic.emplace();
     for (const auto& [siglum, description] : DescriptionTable())

@@ -29,6 +29,8 @@ extern const QString DataPW;
 void OpenThis();
 void MakeManuscriptDic();
 void TreatDataOrig();
+// MakeManuscriptDic and then TreatDataOrig, their loading shared out among one set of workers.
+void LoadAllTables();
 
 // A crafted archive must not fill the disk: one unpacking writes at most this many bytes.
 constexpr qint64 UnpackByteLimit = qint64(1) << 30;

@@ -76,6 +76,34 @@ TEST_F(OpenThisTest, ACompleteArchiveIsUnpackedAndLoaded)
     EXPECT_EQ(ThisApp::DescriptionDic->value("F"), "Sorry, frag. de Gorvaux not yet available.");
 }
 
+// The manuscripts and the tables load on one set of workers; what failed is still told the
+// manuscripts first, in their order, then the tables in theirs.
+TEST_F(OpenThisTest, FailuresAreToldManuscriptsFirstThenTables)
+{
+    QList<ZipEntry> entries;
+    for (const ZipEntry& entry : CompleteDataEntries()) {
+        if (entry.name != "Data/Manuscripts/T/BV.txt" && entry.name != "Data/Manuscripts/V4/LV.txt")
+            entries.append(entry);
+    }
+    entries.append({"Data/Correspondances/a.txt/", {}, true});
+    entries.append({"Data/Correspondances/b.txt", "P=001\n", false});
+    entries.append({"Data/Correspondances/c.txt/", {}, true});
+    WriteDataZip(m_folders.application(), entries);
+
+    ThisApp::OpenThis();
+
+    const QString data = QDir::toNativeSeparators(unpackFolder() + "/Data");
+    EXPECT_EQ(m_messages.messages(), QStringList({
+                                         "Data error ! Data: " + data + "/Manuscripts/T/BV.txt",
+                                         "Data error ! Data: " + data + "/Manuscripts/V4/LV.txt",
+                                         "Data error ! Data: " + data + "/Correspondances/a.txt",
+                                         "Data error ! Data: " + data + "/Correspondances/c.txt",
+                                     }));
+    ASSERT_TRUE(ThisApp::ManuscriptDic.has_value());
+    EXPECT_EQ(ThisApp::ManuscriptDic->size(), 5);
+    EXPECT_EQ(ThisApp::Correspondances.size(), 4);
+}
+
 TEST_F(OpenThisTest, AnArchiveWithoutDataFailsTheCheckAndLoadsNothing)
 {
     WriteDataZip(m_folders.application(), {{"Other/readme.txt", "nothing here", false}});
