@@ -1,5 +1,6 @@
 #include "ui/ControlTable.h"
 
+#include "data/ManuscriptSigla.h"
 #include "ui/BevelButton.h"
 #include "ui/Canvas.h"
 #include "ui/ControlArrays.h"
@@ -148,9 +149,10 @@ QVector<ControlRow> MakeTable()
     rows << Single(&WindowControls::MainLB, mainList,
                    OnSortColumn(&MainWindow::MainLB_SortColumn));
 
+    // The loaded manuscripts in their order: P, T, L, C, V7, V4, O. C, V7 and V4, items 3 to 5,
+    // show their description but do not stay selected.
     rows << Single(&WindowControls::ManuscriptPU,
-                   Popup("ManuscriptPU", QRect(28, 26, 140, 20), TopLeft,
-                         {"P", "T", "L", "C", "V7", "V4", "O"}),
+                   Popup("ManuscriptPU", QRect(28, 26, 140, 20), TopLeft, ManuscriptSigla()),
                    OnChange(&MainWindow::ManuscriptPU_Change));
     rows << Single(&WindowControls::EditionPU,
                    Popup("EditionPU", QRect(169, 26, 140, 20), TopLeft,

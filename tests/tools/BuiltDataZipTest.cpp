@@ -1,5 +1,4 @@
-#include "MessageRecorder.h"
-#include "TempFolders.h"
+#include "ProcessStateGuard.h"
 #include "data/ManuscriptObj.h"
 #include "data/ThisApp.h"
 #include "platform/Folders.h"
@@ -13,14 +12,13 @@ namespace {
 // understands, fails here.
 TEST(BuiltDataZip, TheDataSetUpLoadsEveryManuscriptAndTable)
 {
-    TempFolders folders;
-    MessageRecorder messages;
-    ThisApp::Reset();
+    ProcessStateGuard state;
     Folders::setApplicationFolder(QStringLiteral(CORVANE_BUILT_APPLICATION_FOLDER));
 
     ThisApp::OpenThis();
 
-    EXPECT_TRUE(messages.messages().isEmpty()) << messages.messages().join('\n').toStdString();
+    const QStringList& messages = state.recorder().messages();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
     ASSERT_TRUE(ThisApp::ManuscriptDic.has_value());
     QStringList sigla = ThisApp::ManuscriptDic->keys();
     sigla.sort();
@@ -32,7 +30,6 @@ TEST(BuiltDataZip, TheDataSetUpLoadsEveryManuscriptAndTable)
         EXPECT_GT(manuscript->VLdic.count(), 3000) << siglum.toStdString();
     }
     EXPECT_EQ(ThisApp::Correspondances.size(), 4);
-    ThisApp::Reset();
 }
 
 } // namespace
