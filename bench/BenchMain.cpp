@@ -31,7 +31,8 @@ qint64 tableBytesOnDisk()
 {
     qint64 total = 0;
     for (const char* name : {"LV.txt", "VL.txt", "BV.txt", "BL.txt"}) {
-        QDirIterator it(ThisApp::ManuscriptsFolder, {QString::fromLatin1(name)}, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(ThisApp::ManuscriptsFolder, {QString::fromLatin1(name)}, QDir::Files,
+                        QDirIterator::Subdirectories);
         while (it.hasNext())
             total += QFileInfo(it.next()).size();
     }
@@ -91,8 +92,8 @@ void printFigures(const RatioReporter& r)
         setupGrowth[scale == 1 ? 0 : 1] = Divided(setup, extract("dataZip"));
 
         const Series floor = r.seconds(at("BM_ReadFloor", scale));
-        PrintRatio("last-laisse request logic / read()," + x, r.seconds(at("BM_RequestLogic", scale)),
-                   floor, 3.0);
+        PrintRatio("last-laisse request logic / read()," + x,
+                   r.seconds(at("BM_RequestLogic", scale)), floor, 3.0);
         PrintRatio("the same, shown and painted / read()," + x,
                    r.seconds(at("BM_RequestShown", scale)), floor, 0);
         PrintRatio("start to window / (empty window + 7-Zip)," + x,

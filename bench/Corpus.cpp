@@ -32,8 +32,8 @@ QString packBySevenZip(int scale, const QString& method)
     const QString path = FreshFolder() + "/Data.zip";
     QProcess sevenZip;
     sevenZip.setWorkingDirectory(sampleTree(scale));
-    sevenZip.start("7z", {"a", "-tzip", "-bso0", "-bsp0", "-mem=" + method, "-p" + ArchivePassword(),
-                          path, "Data"});
+    sevenZip.start("7z", {"a", "-tzip", "-bso0", "-bsp0", "-mem=" + method,
+                          "-p" + ArchivePassword(), path, "Data"});
     if (!sevenZip.waitForFinished(-1) || sevenZip.exitCode() != 0) {
         std::fprintf(stderr, "7z could not pack %s\n", qPrintable(sampleTree(scale)));
         std::exit(1);
@@ -77,7 +77,8 @@ QString ArchivePath(int scale, Packing packing)
         return ApplicationFolder(scale) + "/Data.zip";
     const QPair<int, Packing> key(scale, packing);
     if (!packed.contains(key))
-        packed[key] = packBySevenZip(scale, packing == Packing::SevenZipAes256 ? "AES256" : "ZipCrypto");
+        packed[key] =
+            packBySevenZip(scale, packing == Packing::SevenZipAes256 ? "AES256" : "ZipCrypto");
     return packed[key];
 }
 

@@ -127,11 +127,13 @@ void BM_RequestShown(benchmark::State& state)
 }
 
 const bool registered = [] {
-    for (auto [name, function] : {std::pair{"BM_ReadFloor", &BM_ReadFloor},
-                                  std::pair{"BM_RequestLogic", &BM_RequestLogic},
-                                  std::pair{"BM_RequestShown", &BM_RequestShown}})
+    for (auto [name, function] :
+         {std::pair{"BM_ReadFloor", &BM_ReadFloor}, std::pair{"BM_RequestLogic", &BM_RequestLogic},
+          std::pair{"BM_RequestShown", &BM_RequestShown}})
         AtEveryScale(benchmark::RegisterBenchmark(name, function))
-            ->Unit(benchmark::kMicrosecond)->MinTime(0.3)->UseRealTime();
+            ->Unit(benchmark::kMicrosecond)
+            ->MinTime(0.3)
+            ->UseRealTime();
     return true;
 }();
 

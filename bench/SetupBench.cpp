@@ -22,8 +22,9 @@ void BM_SevenZipExtract(benchmark::State& state, Packing packing)
         state.PauseTiming();
         const QString dest = FreshFolder();
         state.ResumeTiming();
-        const int status = QProcess::execute("7z", {"x", "-y", "-bso0", "-bsp0", "-p" + ArchivePassword(),
-                                                    "-x!__MACOSX", "-o" + dest, archive});
+        const int status =
+            QProcess::execute("7z", {"x", "-y", "-bso0", "-bsp0", "-p" + ArchivePassword(),
+                                     "-x!__MACOSX", "-o" + dest, archive});
         state.PauseTiming();
         RemoveFolder(dest);
         if (status != 0) {
@@ -69,17 +70,25 @@ void BM_DataSetup(benchmark::State& state)
 const bool registered = [] {
     const std::pair<const char*, Packing> packings[] = {{"dataZip", Packing::DataZip},
                                                         {"sevenZipAes256", Packing::SevenZipAes256},
-                                                        {"sevenZipZipCrypto", Packing::SevenZipZipCrypto}};
+                                                        {"sevenZipZipCrypto",
+                                                         Packing::SevenZipZipCrypto}};
     for (const auto& [name, packing] : packings) {
-        AtEveryScale(benchmark::RegisterBenchmark((std::string("BM_SevenZipExtract/") + name).c_str(),
-                                                  BM_SevenZipExtract, packing))
-            ->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
+        AtEveryScale(
+            benchmark::RegisterBenchmark((std::string("BM_SevenZipExtract/") + name).c_str(),
+                                         BM_SevenZipExtract, packing))
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(1.0)
+            ->UseRealTime();
         AtEveryScale(benchmark::RegisterBenchmark((std::string("BM_UnzipData/") + name).c_str(),
                                                   BM_UnzipData, packing))
-            ->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(1.0)
+            ->UseRealTime();
     }
     AtEveryScale(benchmark::RegisterBenchmark("BM_DataSetup", BM_DataSetup))
-        ->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(1.0)
+        ->UseRealTime();
     return true;
 }();
 

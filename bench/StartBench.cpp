@@ -48,8 +48,9 @@ void BM_StartToWindow(benchmark::State& state, const WindowProgram& started)
 
         const auto start = std::chrono::steady_clock::now();
         process.start();
-        const bool mapped = process.waitForStarted()
-                            && watch().waitForWindow(process.processId(), started.titleStart, 60000);
+        const bool mapped =
+            process.waitForStarted()
+            && watch().waitForWindow(process.processId(), started.titleStart, 60000);
         const auto end = std::chrono::steady_clock::now();
 
         process.kill();
@@ -68,13 +69,18 @@ const bool registered = [] {
     for (int scale : Scales) {
         const std::string name = "BM_StartToWindow/corvane/scale:" + std::to_string(scale);
         benchmark::RegisterBenchmark(name.c_str(), BM_StartToWindow,
-                                     WindowProgram{ApplicationFolder(scale) + "/Corvane", "CORVANE"})
-            ->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseManualTime();
+                                     WindowProgram{ApplicationFolder(scale) + "/Corvane",
+                                                   "CORVANE"})
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(1.0)
+            ->UseManualTime();
     }
     // Its cost does not depend on the corpus.
     benchmark::RegisterBenchmark("BM_StartToWindow/emptyWindow", BM_StartToWindow,
                                  WindowProgram{CORVANE_EMPTY_WINDOW, "Empty window"})
-        ->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseManualTime();
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(1.0)
+        ->UseManualTime();
     return true;
 }();
 

@@ -25,7 +25,9 @@ struct WindowWatch::Connection
         unsigned long remaining = 0;
         unsigned char* data = nullptr;
         if (XGetWindowProperty(display, window, name, 0, 1024, False, type, &actualType, &format,
-                               &count, &remaining, &data) != Success || !data)
+                               &count, &remaining, &data)
+                != Success
+            || !data)
             return {};
         // Xlib hands 32-bit items over as longs.
         const size_t itemSize = format == 32 ? sizeof(long) : size_t(format / 8);
@@ -45,8 +47,7 @@ struct WindowWatch::Connection
     }
 };
 
-WindowWatch::WindowWatch()
-    : m_connection(std::make_unique<Connection>())
+WindowWatch::WindowWatch() : m_connection(std::make_unique<Connection>())
 {
     Connection& c = *m_connection;
     c.display = XOpenDisplay(nullptr);

@@ -6,8 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-App::App(int& argc, char** argv)
-    : QApplication(argc, argv)
+App::App(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationVersion(QStringLiteral("1.0.0"));
     // Qt closes the windows before the loop ends, so the window's Close event has run by now.

@@ -28,8 +28,8 @@ constexpr qint64 ChunkSize = 100000;
 bool IsSafeEntryName(const QString& name)
 {
     static const QRegularExpression driveLetter(QStringLiteral("^[A-Za-z]:"));
-    if (name.isEmpty() || name.startsWith(QLatin1Char('/'))
-        || name.contains(QLatin1Char('\\')) || driveLetter.match(name).hasMatch())
+    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+        || driveLetter.match(name).hasMatch())
         return false;
     return !name.split(QLatin1Char('/')).contains(QStringLiteral(".."));
 }
@@ -81,7 +81,8 @@ EntryResult WriteCurrentEntry(UnZipReader& reader, const QString& target,
         return result;
     if (file.error() != QFileDevice::NoError
         || std::rename(QFile::encodeName(file.fileName()).constData(),
-                       QFile::encodeName(target).constData()) != 0)
+                       QFile::encodeName(target).constData())
+               != 0)
         return EntryResult::Skipped;
     file.setAutoRemove(false);
     return result;
@@ -249,9 +250,8 @@ std::vector<qsizetype> WorkOrder(const QList<ListedEntry>& entries, int workers)
     const auto large = std::stable_partition(order.begin(), order.end(), [&](qsizetype i) {
         return entries[i].size > halfShare;
     });
-    std::stable_sort(order.begin(), large, [&](qsizetype a, qsizetype b) {
-        return entries[a].size > entries[b].size;
-    });
+    std::stable_sort(order.begin(), large,
+                     [&](qsizetype a, qsizetype b) { return entries[a].size > entries[b].size; });
     return order;
 }
 

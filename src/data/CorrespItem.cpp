@@ -32,10 +32,7 @@ QString displayFormOfEach(const QString& element)
 
 } // namespace
 
-CorrespItem::CorrespItem(const QString& name)
-    : Name(name)
-{
-}
+CorrespItem::CorrespItem(const QString& name) : Name(name) {}
 
 void CorrespItem::append(QStringView laisse, qint64 row)
 {

@@ -24,10 +24,7 @@ int Correspondance::columnNamed(QStringView siglum)
     return itemNameDic.insert(name, int(Items.size() - 1)).value();
 }
 
-Correspondance::Correspondance(const QString& name)
-    : Name(name)
-{
-}
+Correspondance::Correspondance(const QString& name) : Name(name) {}
 
 // The name plays no part: the table keeps the one given to its constructor.
 void Correspondance::additem([[maybe_unused]] const QString& name, const QString& filePath)
@@ -61,9 +58,9 @@ bool Correspondance::readFile(const QString& filePath)
                 continue;
             const qsizetype secondEquals = field.indexOf(QLatin1Char('='), firstEquals + 1);
             const QStringView siglum = field.left(firstEquals);
-            const QStringView laisse = secondEquals < 0
-                                           ? field.mid(firstEquals + 1)
-                                           : field.mid(firstEquals + 1, secondEquals - firstEquals - 1);
+            const QStringView laisse =
+                secondEquals < 0 ? field.mid(firstEquals + 1)
+                                 : field.mid(firstEquals + 1, secondEquals - firstEquals - 1);
             if (columnOfField.size() <= fieldIndex)
                 columnOfField.resize(fieldIndex + 1, -1);
             int& column = columnOfField[fieldIndex];

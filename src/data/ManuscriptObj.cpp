@@ -6,8 +6,7 @@
 #include <QDir>
 
 DataFileError::DataFileError(const QString& file)
-    : std::runtime_error(file.toStdString())
-    , path(file)
+    : std::runtime_error(file.toStdString()), path(file)
 {
 }
 

@@ -87,10 +87,7 @@ private:
     std::vector<Slot> m_slots;
     quint32 m_count = 0;
 
-    void grow()
-    {
-        rehash(m_slots.empty() ? 16 : m_slots.size() * 2);
-    }
+    void grow() { rehash(m_slots.empty() ? 16 : m_slots.size() * 2); }
 
     void rehash(size_t size)
     {

@@ -28,9 +28,9 @@ constexpr size_t ArchiveBlockSize = 64 * 1024;
 // page, IBM 437, as older Windows archivers write names.
 QString fromCodePage437(const QByteArray& name)
 {
-    static const QString upperHalf = QStringLiteral(
-        u"ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜ¢£¥₧ƒáíóúñÑªº¿⌐¬½¼¡«»░▒▓│┤╡╢╖╕╣║╗╝╜╛┐"
-        u"└┴┬├─┼╞╟╚╔╩╦╠═╬╧╨╤╥╙╘╒╓╫╪┘┌█▄▌▐▀αßΓπΣσµτΦΘΩδ∞φε∩≡±≥≤⌠⌡÷≈°∙·√ⁿ²■\u00A0");
+    static const QString upperHalf =
+        QStringLiteral(u"ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜ¢£¥₧ƒáíóúñÑªº¿⌐¬½¼¡«»░▒▓│┤╡╢╖╕╣║╗╝╜╛┐"
+                       u"└┴┬├─┼╞╟╚╔╩╦╠═╬╧╨╤╥╙╘╒╓╫╪┘┌█▄▌▐▀αßΓπΣσµτΦΘΩδ∞φε∩≡±≥≤⌠⌡÷≈°∙·√ⁿ²■\u00A0");
     QString text;
     text.reserve(name.size());
     for (const char byte : name)
@@ -46,9 +46,7 @@ int errorOf(archive* reader, int fallback)
 
 } // namespace
 
-UnZipReader::UnZipReader(const QString& archivePath) : UnZipReader(archivePath, QString())
-{
-}
+UnZipReader::UnZipReader(const QString& archivePath) : UnZipReader(archivePath, QString()) {}
 
 UnZipReader::UnZipReader(const QString& archivePath, const QString& password)
     : m_path(QFile::encodeName(archivePath))
@@ -75,7 +73,8 @@ int UnZipReader::openArchive(QByteArray password)
     // descriptor leave out of their local header.
     archive_read_support_format_zip_seekable(m_archive);
     // libarchive takes no empty password; an entry that needs one then fails to open.
-    if (!password.isEmpty() && archive_read_add_passphrase(m_archive, password.constData()) != ARCHIVE_OK) {
+    if (!password.isEmpty()
+        && archive_read_add_passphrase(m_archive, password.constData()) != ARCHIVE_OK) {
         const int error = errorOf(m_archive, Misuse);
         closeArchive();
         return error;

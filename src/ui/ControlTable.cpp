@@ -125,9 +125,8 @@ ControlRow CorrespondanceList(int index, int top)
 
 ControlRow TableLabel(int index, int top)
 {
-    return Member(&WindowControls::MsST,
-                  Design("MsST", index, QRect(1076, top, 100, 20), TopRight,
-                         QString::fromUtf8("名称未設定")));
+    return Member(&WindowControls::MsST, Design("MsST", index, QRect(1076, top, 100, 20), TopRight,
+                                                QString::fromUtf8("名称未設定")));
 }
 
 ControlRow StepButton(int index, int left, const QString& caption)
@@ -146,8 +145,7 @@ QVector<ControlRow> MakeTable()
     mainList.items = QStringList{"Folio", "Laisse", "Verse", "Text"};
     mainList.columnPercents = {10, 10, 10};
     mainList.multipleSelection = true;
-    rows << Single(&WindowControls::MainLB, mainList,
-                   OnSortColumn(&MainWindow::MainLB_SortColumn));
+    rows << Single(&WindowControls::MainLB, mainList, OnSortColumn(&MainWindow::MainLB_SortColumn));
 
     // The loaded manuscripts in their order: P, T, L, C, V7, V4, O. C, V7 and V4, items 3 to 5,
     // show their description but do not stay selected.
@@ -178,15 +176,15 @@ QVector<ControlRow> MakeTable()
                   "Ravik TENNMOOR (Graduate school of humanity, Kasuren universtiy)",
                   0, Brown, true);
 
-    ControlProperties status = Design("StatusST", NoIndex, QRect(28, 82, 1037, 22),
-                                      LockLeft | LockTop | LockRight,
-                                      "You can get the laisse text from laisse of verse number.");
+    ControlProperties status =
+        Design("StatusST", NoIndex, QRect(28, 82, 1037, 22), LockLeft | LockTop | LockRight,
+               "You can get the laisse text from laisse of verse number.");
     status.textColor = DarkBlue;
     status.backColor = Grey;
     rows << Single(&WindowControls::StatusST, status);
 
-    rows << CorrespondanceList(0, 107) << CorrespondanceList(1, 327)
-         << CorrespondanceList(2, 550) << CorrespondanceList(3, 779);
+    rows << CorrespondanceList(0, 107) << CorrespondanceList(1, 327) << CorrespondanceList(2, 550)
+         << CorrespondanceList(3, 779);
     rows << TableLabel(0, 83) << TableLabel(1, 305) << TableLabel(2, 528) << TableLabel(3, 756);
 
     rows << Single(&WindowControls::Canvas1,
@@ -205,17 +203,17 @@ QVector<ControlRow> MakeTable()
                    Popup("FontPU", QRect(1188, 990, 118, 20), BottomRight, {}),
                    OnOpen(&MainWindow::FontPU_Open), OnChange(&MainWindow::FontPU_Change));
 
-    ControlProperties size = Popup("SizePU", QRect(1321, 989, 58, 20), BottomRight,
-                                   {"10", "12", "14", "16", "18", "20",
-                                    "22", "24", "26", "28", "30", "32"});
+    ControlProperties size =
+        Popup("SizePU", QRect(1321, 989, 58, 20), BottomRight,
+              {"10", "12", "14", "16", "18", "20", "22", "24", "26", "28", "30", "32"});
     size.editable = true;
     size.listIndex = 1;
     rows << Single(&WindowControls::SizePU, size, OnTextChanged(&MainWindow::SizePU_TextChanged));
 
     rows << Label(6, QRect(1077, 991, 89, 20), BottomRight, "Font: ", 2);
 
-    ControlProperties copy = Design("CopyBT", NoIndex, QRect(310, 57, 140, 22), TopLeft,
-                                    "Copy the selection");
+    ControlProperties copy =
+        Design("CopyBT", NoIndex, QRect(310, 57, 140, 22), TopLeft, "Copy the selection");
     copy.hasMenu = true;
     rows << Single(&WindowControls::CopyBT, copy, OnAction(&MainWindow::CopyBT_Action),
                    OnOpen(&MainWindow::CopyBT_Open));
@@ -256,8 +254,7 @@ const ControlRow* RowOf(const QString& name, int index)
 
 QRect AnchoredGeometry(const QRect& design, int locks, const QSize& area)
 {
-    auto place = [](int start, int length, int designSpan, int span, bool lockStart,
-                    bool lockEnd) {
+    auto place = [](int start, int length, int designSpan, int span, bool lockStart, bool lockEnd) {
         const int endMargin = designSpan - start - length;
         if (lockStart && lockEnd)
             return qMakePair(start, qMax(0, span - start - endMargin));
@@ -267,8 +264,8 @@ QRect AnchoredGeometry(const QRect& design, int locks, const QSize& area)
     };
     const auto [x, width] = place(design.x(), design.width(), DesignArea.width(), area.width(),
                                   locks & LockLeft, locks & LockRight);
-    const auto [y, height] = place(design.y(), design.height(), DesignArea.height(),
-                                   area.height(), locks & LockTop, locks & LockBottom);
+    const auto [y, height] = place(design.y(), design.height(), DesignArea.height(), area.height(),
+                                   locks & LockTop, locks & LockBottom);
     return QRect(x, y, width, height);
 }
 

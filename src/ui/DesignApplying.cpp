@@ -94,8 +94,8 @@ void ApplyDesign(QLabel* label, const ControlProperties& design)
     label->setText(design.text);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(design.multiline);
-    label->setAlignment(HorizontalAlignment(design.textAlign) |
-                        (design.multiline ? Qt::AlignTop : Qt::AlignVCenter));
+    label->setAlignment(HorizontalAlignment(design.textAlign)
+                        | (design.multiline ? Qt::AlignTop : Qt::AlignVCenter));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, design.textColor);
     label->setPalette(palette);

@@ -18,8 +18,7 @@ class ListSizing : public QObject
 {
 public:
     ListSizing(QTableWidget* list, QVector<int> percents)
-        : QObject(list), m_list(list), m_viewport(list->viewport()),
-          m_percents(std::move(percents))
+        : QObject(list), m_list(list), m_viewport(list->viewport()), m_percents(std::move(percents))
     {
         list->installEventFilter(this);
         m_viewport->installEventFilter(this);

@@ -61,8 +61,7 @@ protected:
 
     void SetUp() override { QDir().mkpath(dest()); }
 
-    void unpack(const QList<ZipEntry>& entries,
-                ZipEncryption encryption = ZipEncryption::Aes256)
+    void unpack(const QList<ZipEntry>& entries, ZipEncryption encryption = ZipEncryption::Aes256)
     {
         ThisApp::UnzipData(WriteDataZip(archiveFolder(), entries, encryption), dest());
     }
@@ -118,9 +117,9 @@ TEST_F(ArchiveUnpackingTest, ASecondUnpackingReplacesFilesAndKeepsOthers)
     EXPECT_EQ(ReadWholeFile(dest() + "/Data/a.txt"), "new") << "replaced from its start";
     EXPECT_EQ(ReadWholeFile(dest() + "/Data/b.txt"), "bee");
     EXPECT_EQ(ReadWholeFile(dest() + "/Data/Correspondances/old.txt"), "left by an earlier run");
-    EXPECT_EQ(TreeOf(dest()), QStringList({"Data/", "Data/Correspondances/",
-                                           "Data/Correspondances/old.txt", "Data/a.txt",
-                                           "Data/b.txt"}));
+    EXPECT_EQ(TreeOf(dest()),
+              QStringList({"Data/", "Data/Correspondances/", "Data/Correspondances/old.txt",
+                           "Data/a.txt", "Data/b.txt"}));
 }
 
 TEST_F(ArchiveUnpackingTest, AnEntryTheWrongPasswordCannotOpenLeavesTheOlderCopy)
@@ -129,10 +128,9 @@ TEST_F(ArchiveUnpackingTest, AnEntryTheWrongPasswordCannotOpenLeavesTheOlderCopy
         writeOld("Data/a.txt", "older copy");
         QString error;
         const QString archive = archiveFolder() + "/Wrong.zip";
-        ASSERT_TRUE(WriteZip(archive,
-                             {{"Data/a.txt", NoiseBytes(150000, 2), false},
-                              {"Data/new.txt", "new", false}},
-                             "not the password", encryption, &error))
+        ASSERT_TRUE(WriteZip(
+            archive, {{"Data/a.txt", NoiseBytes(150000, 2), false}, {"Data/new.txt", "new", false}},
+            "not the password", encryption, &error))
             << error.toStdString();
         ThisApp::UnzipData(archive, dest());
 
@@ -166,8 +164,8 @@ TEST_F(ArchiveUnpackingTest, AnEntryCorruptedPartWayLeavesTheOlderCopy)
     writeOld("Data/a.txt", "older copy");
     const QByteArray content = NoiseBytes(300000, 3);
     const QString archive =
-        WriteDataZip(archiveFolder(), {{"Data/a.txt", content, false},
-                                       {"Data/b.txt", "after", false}},
+        WriteDataZip(archiveFolder(),
+                     {{"Data/a.txt", content, false}, {"Data/b.txt", "after", false}},
                      ZipEncryption::Traditional);
     ASSERT_TRUE(DamageEntry(archive, "Data/a.txt", 150000));
 
@@ -266,12 +264,13 @@ TEST_F(ArchiveUnpackingTest, NamesAsLongAsTheFileSystemAllowsAreUnpacked)
 TEST_F(ArchiveUnpackingTest, TheWalkStopsBeforeTheEntryThatPassesTheByteLimit)
 {
     writeOld("Data/c.txt", "older copy");
-    const QString archive = WriteDataZip(archiveFolder(), {
-                                                              {"Data/a.txt", NoiseBytes(1000, 5), false},
-                                                              {"Data/b.txt", NoiseBytes(1000, 6), false},
-                                                              {"Data/c.txt", NoiseBytes(1000, 7), false},
-                                                              {"Data/d.txt", "small", false},
-                                                          });
+    const QString archive =
+        WriteDataZip(archiveFolder(), {
+                                          {"Data/a.txt", NoiseBytes(1000, 5), false},
+                                          {"Data/b.txt", NoiseBytes(1000, 6), false},
+                                          {"Data/c.txt", NoiseBytes(1000, 7), false},
+                                          {"Data/d.txt", "small", false},
+                                      });
     ThisApp::UnzipData(archive, dest(), 2500);
 
     EXPECT_EQ(TreeOf(dest()), QStringList({"Data/", "Data/a.txt", "Data/b.txt", "Data/c.txt"}));
@@ -351,7 +350,8 @@ TEST(GetPathTest, FollowsThePathCreatingOnlyTheFoldersOnTheWay)
     const QList<Row> rows = {
         {"", "", {}},
         {"LV.txt", "LV.txt", {}},
-        {"Data/Manuscripts/P/LV.txt", "Data/Manuscripts/P/LV.txt",
+        {"Data/Manuscripts/P/LV.txt",
+         "Data/Manuscripts/P/LV.txt",
          {"Data/", "Data/Manuscripts/", "Data/Manuscripts/P/"}},
         {"Data/Manuscripts/", "Data/Manuscripts", {"Data/", "Data/Manuscripts/"}},
         {"/a//b/c.txt", "a/b/c.txt", {"a/", "a/b/"}},
@@ -361,9 +361,9 @@ TEST(GetPathTest, FollowsThePathCreatingOnlyTheFoldersOnTheWay)
     for (const Row& row : rows) {
         QTemporaryDir base;
         const QString result = ThisApp::GetPath(base.path(), row.path);
-        const QString expected = row.expected == "!"          ? QString()
-                                 : row.expected.isEmpty()     ? base.path()
-                                                              : base.path() + "/" + row.expected;
+        const QString expected = row.expected == "!"      ? QString()
+                                 : row.expected.isEmpty() ? base.path()
+                                                          : base.path() + "/" + row.expected;
         EXPECT_EQ(result, expected) << "path " << row.path.toStdString();
         EXPECT_EQ(TreeOf(base.path()), row.created) << "path " << row.path.toStdString();
     }

@@ -78,7 +78,7 @@ TEST(CorrespItemTest, DisplayForms)
         const char* stored;
         const char* shown;
     } cases[] = {
-        {"0", "-"}, {"", "-"}, {"000", "000"}, {"00", "000"}, {"7", "007"},
+        {"0", "-"},    {"", "-"},      {"000", "000"},   {"00", "000"},  {"7", "007"},
         {"12", "012"}, {"012", "012"}, {"1234", "1234"}, {"abc", "000"},
     };
     CorrespItem item(QStringLiteral("P"));

@@ -91,12 +91,14 @@ TEST(CorrespondanceTest, FieldsAndRows)
               QStringLiteral("T\t001\rP\t012\r\t012\r P\t013"));
     EXPECT_EQ(table.getCorrespondance(QStringLiteral(""), QStringLiteral("012")),
               table.getCorrespondance(QStringLiteral("P"), QStringLiteral("012")));
-    EXPECT_EQ(table.getCorrespondance(QStringLiteral("P"), QStringLiteral("013")), QStringLiteral("None"));
+    EXPECT_EQ(table.getCorrespondance(QStringLiteral("P"), QStringLiteral("013")),
+              QStringLiteral("None"));
     EXPECT_EQ(table.getCorrespondance(QStringLiteral(" P"), QStringLiteral("013")),
               QStringLiteral("T\t001\rP\t012\r\t012\r P\t013"));
     EXPECT_EQ(table.getCorrespondance(QStringLiteral("P"), QStringLiteral("002")),
               QStringLiteral("T\t\rP\t002\r\t\r P\t"));
-    EXPECT_EQ(table.makeCorrespTable().split(QChar(13)).at(4), QStringLiteral("4\tT=\tP=003\t=\t P="));
+    EXPECT_EQ(table.makeCorrespTable().split(QChar(13)).at(4),
+              QStringLiteral("4\tT=\tP=003\t=\t P="));
 }
 
 TEST(CorrespondanceTest, SingleColumnGivesOneLine)
@@ -113,7 +115,8 @@ TEST(CorrespondanceTest, EmptyFileAnswersNone)
     MessageRecorder recorder;
     const Correspondance table = loadTable(folders, "");
     EXPECT_TRUE(table.Items.isEmpty());
-    EXPECT_EQ(table.getCorrespondance(QStringLiteral("P"), QStringLiteral("001")), QStringLiteral("None"));
+    EXPECT_EQ(table.getCorrespondance(QStringLiteral("P"), QStringLiteral("001")),
+              QStringLiteral("None"));
     EXPECT_TRUE(recorder.messages().isEmpty());
 }
 
@@ -125,11 +128,12 @@ TEST(CorrespondanceTest, UnreadableFileIsReportedAndLeavesTheTableEmpty)
     Correspondance table(QStringLiteral("Laisses"));
     table.additem(QStringLiteral("Other"), missing);
 
-    EXPECT_EQ(recorder.messages(),
-              QStringList{QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(missing)});
+    EXPECT_EQ(recorder.messages(), QStringList{QStringLiteral("Data error ! Data: ")
+                                               + QDir::toNativeSeparators(missing)});
     EXPECT_EQ(table.Name, QStringLiteral("Laisses"));
     EXPECT_TRUE(table.Items.isEmpty());
-    EXPECT_EQ(table.getCorrespondance(QStringLiteral("P"), QStringLiteral("001")), QStringLiteral("None"));
+    EXPECT_EQ(table.getCorrespondance(QStringLiteral("P"), QStringLiteral("001")),
+              QStringLiteral("None"));
 }
 
 // A query must cost what its rows cost, however large the table: 1.5 million rows in which
@@ -141,8 +145,8 @@ TEST(CorrespondanceTest, QueryOnAHugeTableStaysFast)
     QByteArray content;
     content.reserve(rowCount * 16);
     for (int row = 0; row < rowCount; ++row) {
-        content += "P=" + QByteArray::number(row % laissesOfP).rightJustified(5, '0') + "\tT="
-                   + QByteArray::number(row) + '\n';
+        content += "P=" + QByteArray::number(row % laissesOfP).rightJustified(5, '0')
+                   + "\tT=" + QByteArray::number(row) + '\n';
     }
     TempFolders folders;
     const Correspondance table = loadTable(folders, content);

@@ -27,8 +27,9 @@ protected:
     void writeManuscript(const QString& siglum)
     {
         for (const char* table : {"LV.txt", "VL.txt", "BV.txt", "BL.txt"}) {
-            folders.writeFile(QStringLiteral("Data/Manuscripts/%1/%2").arg(siglum, QLatin1String(table)),
-                              siglum.toUtf8() + "\t1\n");
+            folders.writeFile(
+                QStringLiteral("Data/Manuscripts/%1/%2").arg(siglum, QLatin1String(table)),
+                siglum.toUtf8() + "\t1\n");
         }
     }
 
@@ -62,11 +63,12 @@ TEST_F(TableLoadingTest, BrokenManuscriptsAreReportedAndLeftOut)
 
     ThisApp::MakeManuscriptDic();
 
-    EXPECT_EQ(recorder.messages(),
-              (QStringList{
-                  QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(manuscripts + "/T/BV.txt"),
-                  QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(manuscripts + "/V4"),
-              }));
+    EXPECT_EQ(recorder.messages(), (QStringList{
+                                       QStringLiteral("Data error ! Data: ")
+                                           + QDir::toNativeSeparators(manuscripts + "/T/BV.txt"),
+                                       QStringLiteral("Data error ! Data: ")
+                                           + QDir::toNativeSeparators(manuscripts + "/V4"),
+                                   }));
     QStringList loaded = ThisApp::ManuscriptDic->keys();
     loaded.sort();
     EXPECT_EQ(loaded, (QStringList{"C", "L", "O", "P", "V7"}));
@@ -85,7 +87,8 @@ TEST_F(TableLoadingTest, TablesAreNamedAndTakenInNameOrder)
 
     EXPECT_EQ(tableNames(), (QStringList{"Laisses", "a.txt", "b"}));
     for (const auto& table : ThisApp::Correspondances)
-        EXPECT_EQ(table->getCorrespondance(QStringLiteral("P"), QStringLiteral("001")), QStringLiteral("P\t001"));
+        EXPECT_EQ(table->getCorrespondance(QStringLiteral("P"), QStringLiteral("001")),
+                  QStringLiteral("P\t001"));
     EXPECT_TRUE(recorder.messages().isEmpty());
 }
 
@@ -99,8 +102,8 @@ TEST_F(TableLoadingTest, UnreadableTableStaysRegisteredEmpty)
 
     EXPECT_EQ(tableNames(), (QStringList{"a", "b"}));
     EXPECT_TRUE(ThisApp::Correspondances.at(1)->Items.isEmpty());
-    EXPECT_EQ(recorder.messages(),
-              QStringList{QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(folderTable)});
+    EXPECT_EQ(recorder.messages(), QStringList{QStringLiteral("Data error ! Data: ")
+                                               + QDir::toNativeSeparators(folderTable)});
 }
 
 // The tables load on several workers; what each could not read is still told in the tables'
@@ -140,19 +143,23 @@ TEST_F(TableLoadingTest, ALinkInPlaceOfATableFolderOrFileCountsAsMissing)
     const QString manuscripts = ThisApp::ManuscriptsFolder;
     ASSERT_TRUE(QFile::link(elsewhere, manuscripts + QStringLiteral("/T")));
     QFile::remove(manuscripts + QStringLiteral("/L/LV.txt"));
-    ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/LV.txt"), manuscripts + QStringLiteral("/L/LV.txt")));
+    ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/LV.txt"),
+                            manuscripts + QStringLiteral("/L/LV.txt")));
     const QString linkedTable = ThisApp::CorrespondancesFolder + QStringLiteral("/b.txt");
-    ASSERT_TRUE(QFile::link(ThisApp::CorrespondancesFolder + QStringLiteral("/a.txt"), linkedTable));
+    ASSERT_TRUE(
+        QFile::link(ThisApp::CorrespondancesFolder + QStringLiteral("/a.txt"), linkedTable));
 
     ThisApp::MakeManuscriptDic();
     ThisApp::TreatDataOrig();
 
-    EXPECT_EQ(recorder.messages(),
-              (QStringList{
-                  QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(manuscripts + "/T"),
-                  QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(manuscripts + "/L/LV.txt"),
-                  QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(linkedTable),
-              }));
+    EXPECT_EQ(
+        recorder.messages(),
+        (QStringList{
+            QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(manuscripts + "/T"),
+            QStringLiteral("Data error ! Data: ")
+                + QDir::toNativeSeparators(manuscripts + "/L/LV.txt"),
+            QStringLiteral("Data error ! Data: ") + QDir::toNativeSeparators(linkedTable),
+        }));
     QStringList loaded = ThisApp::ManuscriptDic->keys();
     loaded.sort();
     EXPECT_EQ(loaded, (QStringList{"C", "O", "P", "V4", "V7"}));
@@ -169,8 +176,10 @@ TEST_F(TableLoadingTest, ALinkInPlaceOfManuscriptsOrCorrespondancesCountsAsNoFol
     const QString elsewhere = folders.root() + QStringLiteral("/Elsewhere");
     ASSERT_TRUE(QDir().rename(data, elsewhere));
     QDir().mkpath(data);
-    ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/Manuscripts"), ThisApp::ManuscriptsFolder));
-    ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/Correspondances"), ThisApp::CorrespondancesFolder));
+    ASSERT_TRUE(
+        QFile::link(elsewhere + QStringLiteral("/Manuscripts"), ThisApp::ManuscriptsFolder));
+    ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/Correspondances"),
+                            ThisApp::CorrespondancesFolder));
 
     ThisApp::MakeManuscriptDic();
     ThisApp::TreatDataOrig();
@@ -210,7 +219,8 @@ TEST_F(TableLoadingTest, SampleDataSetLoadsWhole)
     sorted.sort();
     EXPECT_EQ(tableNames(), sorted);
     for (const auto& table : ThisApp::Correspondances) {
-        EXPECT_NE(table->getCorrespondance(QStringLiteral("P"), QStringLiteral("001")), QStringLiteral("None"))
+        EXPECT_NE(table->getCorrespondance(QStringLiteral("P"), QStringLiteral("001")),
+                  QStringLiteral("None"))
             << table->Name.toStdString();
     }
 }

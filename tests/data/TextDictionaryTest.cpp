@@ -40,7 +40,7 @@ TEST(TextDictionaryTest, AnyTextRoundTripsExactly)
         QStringLiteral("é ÿ"),                            // Latin-1, one byte a unit
         QStringLiteral("Châteauroux ÉNÏAS · \u0152uvre"), // beyond Latin-1
         QString::fromUtf8("\xF0\x9D\x84\x9E x"),          // a surrogate pair
-        QString(300, QLatin1Char('7')),                     // a length past one header byte
+        QString(300, QLatin1Char('7')),                   // a length past one header byte
     };
     TextDictionary dictionary;
     int n = 0;

@@ -19,7 +19,7 @@ namespace {
 struct Packer
 {
     const char* name;
-    QString program; // empty when the tool is missing; our own writer has none
+    QString program;       // empty when the tool is missing; our own writer has none
     QStringList arguments; // run in the tree's folder; "{zip}" and "{password}" are filled in
     bool encrypts;
 };
@@ -60,7 +60,8 @@ QMap<QString, QByteArray> TreeFiles()
 QMap<QString, QByteArray> FilesBelow(const QString& folder)
 {
     QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         files.insert(QDir(folder).relativeFilePath(path), ReadWholeFile(path));
@@ -114,7 +115,8 @@ protected:
         const Packer& packer = GetParam();
         if (packer.arguments.isEmpty()) {
             QString error;
-            EXPECT_TRUE(PackFolder(tree(), archive, password, ZipEncryption::Aes256, &error)) << error.toStdString();
+            EXPECT_TRUE(PackFolder(tree(), archive, password, ZipEncryption::Aes256, &error))
+                << error.toStdString();
             return archive;
         }
         QStringList arguments;
@@ -141,7 +143,8 @@ TEST_P(ToolArchivesTest, IntactUnpacksWholeDamagedAndWrongPasswordKeepNothing)
     EXPECT_EQ(Unpacked(damaged), allButDamaged);
 
     if (GetParam().encrypts) {
-        EXPECT_EQ(Unpacked(pack("wrong.zip", "not the data password")), (QMap<QString, QByteArray>()));
+        EXPECT_EQ(Unpacked(pack("wrong.zip", "not the data password")),
+                  (QMap<QString, QByteArray>()));
     }
 }
 
@@ -159,8 +162,10 @@ TEST(ToolArchives, ALinkEntryIsNotUnpacked)
     ok.close();
     ASSERT_TRUE(QFile::link(ok.fileName(), root.path() + "/Data/link.txt"));
     const QString archive = root.path() + "/links.zip";
-    RunTool(bsdtar, {"--format", "zip", "--options", "zip:encryption=aes256", "--passphrase", ThisApp::DataPW,
-                     "-cf", archive, "Data"}, root.path());
+    RunTool(bsdtar,
+            {"--format", "zip", "--options", "zip:encryption=aes256", "--passphrase",
+             ThisApp::DataPW, "-cf", archive, "Data"},
+            root.path());
 
     EXPECT_EQ(Unpacked(archive), (QMap<QString, QByteArray>{{"Data/ok.txt", "fine"}}));
     EXPECT_FALSE(QFileInfo(archive + ".out/Data/link.txt").isSymLink());
@@ -208,17 +213,30 @@ const QStringList SevenZipAdd = {"a", "-tzip", "-bso0", "-bsp0", "-p{password}"}
 
 INSTANTIATE_TEST_SUITE_P(
     Tools, ToolArchivesTest,
-    ::testing::Values(
-        Packer{"SevenZipAes256Deflated", SevenZip, SevenZipAdd + QStringList{"-mem=AES256", "{zip}", "Data"}, true},
-        Packer{"SevenZipAes256Stored", SevenZip, SevenZipAdd + QStringList{"-mx0", "-mem=AES256", "{zip}", "Data"}, true},
-        Packer{"SevenZipZipCryptoDeflated", SevenZip, SevenZipAdd + QStringList{"-mem=ZipCrypto", "{zip}", "Data"}, true},
-        Packer{"SevenZipZipCryptoStored", SevenZip, SevenZipAdd + QStringList{"-mx0", "-mem=ZipCrypto", "{zip}", "Data"}, true},
-        Packer{"InfoZip", QStringLiteral(CORVANE_INFO_ZIP), {"-q", "-r", "-P", "{password}", "{zip}", "Data"}, true},
-        Packer{"BsdtarAes256", QStringLiteral(CORVANE_BSDTAR),
-               {"--format", "zip", "--options", "zip:encryption=aes256", "--passphrase", "{password}", "-cf", "{zip}", "Data"},
-               true},
-        Packer{"PythonZipfile", QStringLiteral(CORVANE_PYTHON3), {"-c", PythonZipfile, "{zip}"}, false},
-        Packer{"OwnWriter", QString(), {}, true}),
+    ::testing::Values(Packer{"SevenZipAes256Deflated", SevenZip,
+                             SevenZipAdd + QStringList{"-mem=AES256", "{zip}", "Data"}, true},
+                      Packer{"SevenZipAes256Stored", SevenZip,
+                             SevenZipAdd + QStringList{"-mx0", "-mem=AES256", "{zip}", "Data"},
+                             true},
+                      Packer{"SevenZipZipCryptoDeflated", SevenZip,
+                             SevenZipAdd + QStringList{"-mem=ZipCrypto", "{zip}", "Data"}, true},
+                      Packer{"SevenZipZipCryptoStored", SevenZip,
+                             SevenZipAdd + QStringList{"-mx0", "-mem=ZipCrypto", "{zip}", "Data"},
+                             true},
+                      Packer{"InfoZip",
+                             QStringLiteral(CORVANE_INFO_ZIP),
+                             {"-q", "-r", "-P", "{password}", "{zip}", "Data"},
+                             true},
+                      Packer{"BsdtarAes256",
+                             QStringLiteral(CORVANE_BSDTAR),
+                             {"--format", "zip", "--options", "zip:encryption=aes256",
+                              "--passphrase", "{password}", "-cf", "{zip}", "Data"},
+                             true},
+                      Packer{"PythonZipfile",
+                             QStringLiteral(CORVANE_PYTHON3),
+                             {"-c", PythonZipfile, "{zip}"},
+                             false},
+                      Packer{"OwnWriter", QString(), {}, true}),
     PackerName);
 
 } // namespace

@@ -6,8 +6,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -67,7 +67,8 @@ TEST(Folders, OverridesAndBackToNormal)
         EXPECT_EQ(Folders::PreferencesFolder(), folders.preferences());
     }
     EXPECT_EQ(Folders::ApplicationFolder(), QCoreApplication::applicationDirPath());
-    EXPECT_EQ(Folders::PreferencesFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    EXPECT_EQ(Folders::PreferencesFolder(),
+              QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
 TEST(Folders, PrivateFolderIsMadeWithOwnerOnlyAccess)

@@ -21,7 +21,12 @@ QStringList linesOf(const TempFolders& folders, const QByteArray& content)
 TEST(LineReader, EndingsBomAndFinalLine)
 {
     TempFolders folders;
-    struct Row { const char* name; QByteArray content; QStringList expected; };
+    struct Row
+    {
+        const char* name;
+        QByteArray content;
+        QStringList expected;
+    };
     const Row rows[] = {
         {"empty file", "", {}},
         {"LF", "a\nb\n", {"a", "b"}},
@@ -32,14 +37,24 @@ TEST(LineReader, EndingsBomAndFinalLine)
         {"empty lines in the middle", "a\n\n\r\n\rb\n", {"a", "", "", "", "b"}},
         {"only an ending", "\n", {""}},
         {"LF CR is two endings", "a\n\rb", {"a", "", "b"}},
-        {"BOM dropped", "\xEF\xBB\xBF" "a\nb", {"a", "b"}},
+        {"BOM dropped",
+         "\xEF\xBB\xBF"
+         "a\nb",
+         {"a", "b"}},
         {"BOM only", "\xEF\xBB\xBF", {}},
-        {"BOM later is kept", "a\n\xEF\xBB\xBF" "b", {"a", QString(QChar(0xFEFF)) + "b"}},
+        {"BOM later is kept",
+         "a\n\xEF\xBB\xBF"
+         "b",
+         {"a", QString(QChar(0xFEFF)) + "b"}},
         {"UTF-8", "Ä\tÉcu\n", {QString::fromUtf8("Ä\tÉcu")}},
         {"UTF-8 holding U+FFFD", "a\xEF\xBF\xBD", {"a" + QString(QChar::ReplacementCharacter)}},
-        {"Windows-1252", "caf\xE9 \x80\n\x93q\x94", {QString::fromUtf8("café €"), QString::fromUtf8("“q”")}},
+        {"Windows-1252",
+         "caf\xE9 \x80\n\x93q\x94",
+         {QString::fromUtf8("café €"), QString::fromUtf8("“q”")}},
         {"undefined 1252 codes keep a character", "\x81\x8D", {QString(QChar(0x81)) + QChar(0x8D)}},
-        {"only the bad line falls back", "\xC3\xA9\n\xE9\n", {QString::fromUtf8("é"), QString::fromUtf8("é")}},
+        {"only the bad line falls back",
+         "\xC3\xA9\n\xE9\n",
+         {QString::fromUtf8("é"), QString::fromUtf8("é")}},
         {"truncated UTF-8 sequence", "ab\xC3", {QString::fromUtf8("abÃ")}},
         {"NUL kept", QByteArray("a\0b", 3), {QString(QLatin1String("a\0b", 3))}},
     };
@@ -70,7 +85,8 @@ TEST(LineReader, LargeFileWithLinesAcrossBlocks)
     QStringList expected;
     const char* endings[] = {"\n", "\r\n", "\r"};
     for (int i = 0; i < 60000; ++i) {
-        const QString line = QString::number(i) + QString::fromUtf8("\tvers é ") + QString(i % 37, u'a');
+        const QString line =
+            QString::number(i) + QString::fromUtf8("\tvers é ") + QString(i % 37, u'a');
         expected.append(line);
         content += line.toUtf8() + endings[i % 3];
     }
@@ -126,7 +142,8 @@ TEST(LineReader, SkippingEndsLinesAsReadingDoes)
     QByteArray mixed = "\xEF\xBB\xBF";
     const char* endings[] = {"\n", "\r\n", "\r"};
     for (int i = 0; i < 40000; ++i)
-        mixed += QByteArray::number(i) + " caf\xC3\xA9" + QByteArray(i % 23, 'a') + endings[i % 7 % 3];
+        mixed +=
+            QByteArray::number(i) + " caf\xC3\xA9" + QByteArray(i % 23, 'a') + endings[i % 7 % 3];
     mixed += QByteArray(block + 10, 'z'); // a last line longer than a block, without ending
 
     for (const QByteArray& content : {crlfAcrossBlocks, lfOnBoundary, mixed}) {
@@ -143,7 +160,8 @@ TEST(LineReader, SkippingEndsLinesAsReadingDoes)
             }
             EXPECT_EQ(skipped + kept.size(), all.size()) << "step " << step;
             for (qsizetype k = 0; k < kept.size(); ++k)
-                ASSERT_EQ(kept[k], all[(k + 1) * (step + 1) - 1]) << "step " << step << ", line " << k;
+                ASSERT_EQ(kept[k], all[(k + 1) * (step + 1) - 1])
+                    << "step " << step << ", line " << k;
         }
     }
 }

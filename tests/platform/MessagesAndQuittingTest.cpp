@@ -13,7 +13,8 @@
 TEST(MessageBoxes, RecordersNestAndPutThePreviousPresenterBack)
 {
     QStringList shown;
-    const MessagePresenter before = SetMessagePresenter([&shown](const QString& text) { shown.append(text); });
+    const MessagePresenter before =
+        SetMessagePresenter([&shown](const QString& text) { shown.append(text); });
     {
         MessageRecorder outer;
         MsgBox("one");
@@ -68,7 +69,10 @@ TEST(Quitting, RequestIsRememberedAndEndsTheEventLoop)
     bool timedOut = false;
     QTimer guard;
     guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [&timedOut] { timedOut = true; QCoreApplication::exit(1); });
+    QObject::connect(&guard, &QTimer::timeout, [&timedOut] {
+        timedOut = true;
+        QCoreApplication::exit(1);
+    });
     guard.start(5000);
     QCoreApplication::exec();
     EXPECT_FALSE(timedOut);

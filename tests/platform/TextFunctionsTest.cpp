@@ -6,16 +6,34 @@
 
 TEST(TextFunctions, CDblReadsTheLeadingNumber)
 {
-    struct Row { const char* text; double expected; };
+    struct Row
+    {
+        const char* text;
+        double expected;
+    };
     const Row rows[] = {
-        {"", 0}, {"  12", 12}, {"\t7", 7}, {"12.7", 12.7}, {"-2.9", -2.9}, {"+4", 4},
-        {"0012", 12}, {"abc", 0}, {"-", 0}, {".", 0}, {".5", 0.5}, {"5.", 5},
-        {" -3x", -3}, {"1,5", 1}, {"12\t34", 12}, {"x12", 0},
+        {"", 0},
+        {"  12", 12},
+        {"\t7", 7},
+        {"12.7", 12.7},
+        {"-2.9", -2.9},
+        {"+4", 4},
+        {"0012", 12},
+        {"abc", 0},
+        {"-", 0},
+        {".", 0},
+        {".5", 0.5},
+        {"5.", 5},
+        {" -3x", -3},
+        {"1,5", 1},
+        {"12\t34", 12},
+        {"x12", 0},
         // No exponent: a letter after a number ends it.
         {"1e3", 1},
     };
     for (const Row& row : rows)
-        EXPECT_DOUBLE_EQ(CDbl(QString::fromUtf8(row.text)), row.expected) << "text: \"" << row.text << '"';
+        EXPECT_DOUBLE_EQ(CDbl(QString::fromUtf8(row.text)), row.expected)
+            << "text: \"" << row.text << '"';
 }
 
 TEST(TextFunctions, WholeNumberCutsTowardZeroAndNeverOverflows)
@@ -36,25 +54,38 @@ TEST(TextFunctions, StrAndFormat)
     EXPECT_EQ(Str(-3), "-3");
     EXPECT_EQ(Str(0), "0");
 
-    struct Row { qint64 value; const char* expected; };
+    struct Row
+    {
+        qint64 value;
+        const char* expected;
+    };
     const Row rows[] = {
-        {7, "007"}, {12, "012"}, {123, "123"}, {1234, "1234"}, {0, "000"}, {-7, "-007"},
+        {7, "007"},
+        {12, "012"},
+        {123, "123"},
+        {1234, "1234"},
+        {0, "000"},
+        {-7, "-007"},
         {std::numeric_limits<qint64>::min(), "-9223372036854775808"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Format(row.value, "000"), QString::fromUtf8(row.expected)) << "value " << row.value;
+        EXPECT_EQ(Format(row.value, "000"), QString::fromUtf8(row.expected))
+            << "value " << row.value;
 }
 
 TEST(TextFunctions, FieldsCountFromOneAndKeepEmptyPieces)
 {
-    struct Row { const char* text; int count; const char* first; const char* second; const char* third; };
+    struct Row
+    {
+        const char* text;
+        int count;
+        const char* first;
+        const char* second;
+        const char* third;
+    };
     const Row rows[] = {
-        {"", 0, "", "", ""},
-        {"a", 1, "a", "", ""},
-        {"a/b/c", 3, "a", "b", "c"},
-        {"/abs", 2, "", "abs", ""},
-        {"a//b", 3, "a", "", "b"},
-        {"dir/", 2, "dir", "", ""},
+        {"", 0, "", "", ""},        {"a", 1, "a", "", ""},     {"a/b/c", 3, "a", "b", "c"},
+        {"/abs", 2, "", "abs", ""}, {"a//b", 3, "a", "", "b"}, {"dir/", 2, "dir", "", ""},
     };
     for (const Row& row : rows) {
         const QString text = QString::fromUtf8(row.text);

@@ -72,8 +72,8 @@ std::optional<QByteArray> keptFirstEntry(const QString& archivePath, const QStri
     return keptContent(reader, password);
 }
 
-QString writeArchive(const TempFolders& folders, const QString& name, const QList<ZipEntry>& entries,
-                     ZipEncryption encryption)
+QString writeArchive(const TempFolders& folders, const QString& name,
+                     const QList<ZipEntry>& entries, ZipEncryption encryption)
 {
     const QString path = folders.root() + "/" + name;
     QString error;
@@ -127,12 +127,16 @@ TEST_P(UnZipReaderRoundTrip, EveryEntryInOrderWithItsContent)
 }
 
 INSTANTIATE_TEST_SUITE_P(Encryptions, UnZipReaderRoundTrip,
-                         ::testing::Values(ZipEncryption::Aes256, ZipEncryption::Traditional, ZipEncryption::None),
+                         ::testing::Values(ZipEncryption::Aes256, ZipEncryption::Traditional,
+                                           ZipEncryption::None),
                          [](const auto& test) {
                              switch (test.param) {
-                             case ZipEncryption::Aes256: return std::string("Aes256");
-                             case ZipEncryption::Traditional: return std::string("Traditional");
-                             case ZipEncryption::None: break;
+                             case ZipEncryption::Aes256:
+                                 return std::string("Aes256");
+                             case ZipEncryption::Traditional:
+                                 return std::string("Traditional");
+                             case ZipEncryption::None:
+                                 break;
                              }
                              return std::string("None");
                          });
@@ -162,7 +166,8 @@ TEST(UnZipReader, AWrongPasswordNeverReadsAnEntryToItsEnd)
         reader.OpenCurrentFile(passingTheCheck[i]);
         EXPECT_EQ(reader.Lasterror(), 0) << passingTheCheck[i].toStdString()
                                          << " no longer passes the check: search for another";
-        const QByteArray expected = "Laisse de test, vers " + QByteArray(i == 0 ? "421" : "485") + ".\n";
+        const QByteArray expected =
+            "Laisse de test, vers " + QByteArray(i == 0 ? "421" : "485") + ".\n";
         EXPECT_EQ(keptContent(reader, "not-the-data-password"), expected);
         reader.GoToNextFile();
     }
@@ -172,8 +177,10 @@ TEST(UnZipReader, DamagedDataIsAFailedReadNotAnEnd)
 {
     TempFolders folders;
     const QByteArray content = sampleContent(300000);
-    for (ZipEncryption encryption : {ZipEncryption::Aes256, ZipEncryption::Traditional, ZipEncryption::None}) {
-        const QString path = writeArchive(folders, "c.zip", {{"f.txt", content, false}}, encryption);
+    for (ZipEncryption encryption :
+         {ZipEncryption::Aes256, ZipEncryption::Traditional, ZipEncryption::None}) {
+        const QString path =
+            writeArchive(folders, "c.zip", {{"f.txt", content, false}}, encryption);
         FlipByteInEntry(path, "f.txt");
 
         EXPECT_EQ(keptFirstEntry(path, Password), std::nullopt) << int(encryption);
@@ -215,7 +222,8 @@ TEST(UnZipReader, TruncatedArchive)
 {
     TempFolders folders;
     const QByteArray content = sampleContent(300000);
-    const QString path = writeArchive(folders, "t.zip", {{"f.txt", content, false}}, ZipEncryption::Aes256);
+    const QString path =
+        writeArchive(folders, "t.zip", {{"f.txt", content, false}}, ZipEncryption::Aes256);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.resize(file.size() / 2));
@@ -240,8 +248,8 @@ TEST(UnZipReader, DataCutShortBehindAnIntactDirectory)
 {
     TempFolders folders;
     const QByteArray content = sampleContent(300000);
-    const QByteArray bytes = fileBytes(writeArchive(folders, "s.zip", {{"f.txt", content, false}},
-                                                    ZipEncryption::None));
+    const QByteArray bytes =
+        fileBytes(writeArchive(folders, "s.zip", {{"f.txt", content, false}}, ZipEncryption::None));
     const ZipRecord record = ZipRecordOf(bytes, "f.txt");
     // Keep the directory, drop the second half of the stored data and move the directory's
     // offset along, so the archive opens and the entry runs into the directory.
@@ -257,9 +265,10 @@ TEST(UnZipReader, DataCutShortBehindAnIntactDirectory)
 TEST(UnZipReader, EmptyMissingAndForeignFilesHaveNoEntry)
 {
     TempFolders folders;
-    for (const QString& path : {writeArchive(folders, "empty.zip", {}, ZipEncryption::Aes256),
-                                folders.root() + "/missing.zip", folders.writeFile("text.zip", "not a zip"),
-                                folders.writeFile("zero.zip", "")}) {
+    for (const QString& path :
+         {writeArchive(folders, "empty.zip", {}, ZipEncryption::Aes256),
+          folders.root() + "/missing.zip", folders.writeFile("text.zip", "not a zip"),
+          folders.writeFile("zero.zip", "")}) {
         UnZipReader reader(path);
         reader.GoToFirstFile();
         EXPECT_NE(reader.Lasterror(), 0) << path.toStdString();
@@ -327,5 +336,6 @@ TEST(UnZipReader, NamesAsOtherToolsStoreThem)
     QStringList names;
     for (reader.GoToFirstFile(); reader.Lasterror() == 0; reader.GoToNextFile())
         names.append(reader.FileName());
-    EXPECT_EQ(names, QStringList({"a/../b.txt", QString::fromUtf8("caf-é.txt"), QString(), "after.txt"}));
+    EXPECT_EQ(names,
+              QStringList({"a/../b.txt", QString::fromUtf8("caf-é.txt"), QString(), "after.txt"}));
 }

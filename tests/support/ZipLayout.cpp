@@ -30,8 +30,8 @@ QList<ZipRecord> ZipRecords(const QByteArray& archive)
         const quint16 nameLength = u16(archive, at + 28);
         const qsizetype local = u32(archive, at + 42);
         records.append({QString::fromUtf8(archive.mid(at + 46, nameLength)), at, local,
-                         local + 30 + u16(archive, local + 26) + u16(archive, local + 28),
-                         qint64(u32(archive, at + 20))});
+                        local + 30 + u16(archive, local + 26) + u16(archive, local + 28),
+                        qint64(u32(archive, at + 20))});
         at += 46 + nameLength + u16(archive, at + 30) + u16(archive, at + 32);
     }
     return records;

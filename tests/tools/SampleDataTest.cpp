@@ -93,7 +93,8 @@ TEST_F(SampleDataTest, TreeHoldsTheSevenManuscriptsAndFourTables)
 {
     EXPECT_EQ(QDir(data()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
               QStringList({"Correspondances", "Manuscripts"}));
-    QStringList folders = QDir(data() + "/Manuscripts").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList folders =
+        QDir(data() + "/Manuscripts").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     QStringList expected = Sigla;
     folders.sort();
     expected.sort();
@@ -173,7 +174,8 @@ TEST_F(SampleDataTest, LaisseLinesVersesAndTextAgree)
                 ASSERT_EQ(fields.size(), 4) << text[line - 1].toStdString();
                 EXPECT_FALSE(fields[0].isEmpty());
                 EXPECT_EQ(fields[1], laisse);
-                EXPECT_EQ(laisseOfVerse.value(fields[2]), laisse) << "verse " << fields[2].toStdString();
+                EXPECT_EQ(laisseOfVerse.value(fields[2]), laisse)
+                    << "verse " << fields[2].toStdString();
                 EXPECT_FALSE(fields[3].trimmed().isEmpty());
                 ++versesSeen;
             }
@@ -200,7 +202,8 @@ TEST_F(SampleDataTest, FolioMarksAdvanceRectoAndVerso)
         ASSERT_TRUE(before.hasMatch() && after.hasMatch()) << marks[i].toStdString();
         const int pageBefore = before.captured(1).toInt() * 2 + (before.captured(2) == "v");
         const int pageAfter = after.captured(1).toInt() * 2 + (after.captured(2) == "v");
-        EXPECT_EQ(pageAfter, pageBefore + 1) << marks[i - 1].toStdString() << " -> " << marks[i].toStdString();
+        EXPECT_EQ(pageAfter, pageBefore + 1)
+            << marks[i - 1].toStdString() << " -> " << marks[i].toStdString();
     }
 }
 
@@ -224,7 +227,8 @@ TEST_F(SampleDataTest, OwnAndReferenceNumberingsDiffer)
         }
         EXPECT_GT(differing, 0);
         EXPECT_LT(ownPerReference.size(), laisses.size()) << "no split laisse";
-        EXPECT_LT(ownPerReference.size(), highestReference) << "no reference laisse without own number";
+        EXPECT_LT(ownPerReference.size(), highestReference)
+            << "no reference laisse without own number";
         EXPECT_LT(laisses.size(), records(manuscript(siglum, "LV.txt")).size())
             << "no own laisse without reference number";
 
@@ -381,4 +385,4 @@ TEST(SampleDataGeneration, UnwritableFolderIsReportedNotIgnored)
     EXPECT_FALSE(error.isEmpty());
 }
 
-}
+} // namespace

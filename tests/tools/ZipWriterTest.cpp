@@ -27,13 +27,15 @@ QStringList storedNames(const QString& archivePath)
 TEST(ZipWriter, HostileNamesAreStoredAsGiven)
 {
     TempFolders folders;
-    const QStringList hostile = {"../evil.txt", "/abs.txt", "C:\\x.txt", "a\\..\\b.txt", "a//b.txt"};
+    const QStringList hostile = {"../evil.txt", "/abs.txt", "C:\\x.txt", "a\\..\\b.txt",
+                                 "a//b.txt"};
     QList<ZipEntry> entries;
     for (const QString& name : hostile)
         entries.append({name, "x", false});
     const QString archive = folders.root() + "/h.zip";
     QString error;
-    ASSERT_TRUE(WriteZip(archive, entries, Password, ZipEncryption::Aes256, &error)) << error.toStdString();
+    ASSERT_TRUE(WriteZip(archive, entries, Password, ZipEncryption::Aes256, &error))
+        << error.toStdString();
     EXPECT_EQ(storedNames(archive), hostile);
 }
 
@@ -45,12 +47,14 @@ TEST(ZipWriter, PackedFolderIsSortedWithDesktopArchiverExtras)
     QDir().mkpath(folders.root() + "/tree/Data/Empty");
     const QString archive = folders.root() + "/packed.zip";
     QString error;
-    ASSERT_TRUE(PackFolder(folders.root() + "/tree", archive, Password, ZipEncryption::Traditional, &error))
+    ASSERT_TRUE(
+        PackFolder(folders.root() + "/tree", archive, Password, ZipEncryption::Traditional, &error))
         << error.toStdString();
-    EXPECT_EQ(storedNames(archive), QStringList({"Data/", "Data/Empty/", "Data/Sub/", "Data/Sub/a.txt",
-                                                 "Data/b.txt", "__MACOSX/", "__MACOSX/Data/Sub/._a.txt",
-                                                 "__MACOSX/Data/._b.txt"}));
-    EXPECT_FALSE(PackFolder(folders.root() + "/missing", archive, Password, ZipEncryption::Aes256, &error));
+    EXPECT_EQ(storedNames(archive),
+              QStringList({"Data/", "Data/Empty/", "Data/Sub/", "Data/Sub/a.txt", "Data/b.txt",
+                           "__MACOSX/", "__MACOSX/Data/Sub/._a.txt", "__MACOSX/Data/._b.txt"}));
+    EXPECT_FALSE(
+        PackFolder(folders.root() + "/missing", archive, Password, ZipEncryption::Aes256, &error));
     EXPECT_FALSE(error.isEmpty());
 }
 

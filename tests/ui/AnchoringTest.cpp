@@ -17,7 +17,7 @@ using namespace MainWindowControls;
 TEST(AnchoredGeometry, KeepsDistancesToLockedEdges)
 {
     const QRect design(100, 200, 50, 40);
-    const QSize grown(1504, 1121);  // 100 wider and taller than designed
+    const QSize grown(1504, 1121); // 100 wider and taller than designed
     struct Case
     {
         const char* what;

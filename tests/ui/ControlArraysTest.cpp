@@ -101,8 +101,8 @@ TEST(ControlArrays, ACopyStandsInForMemberZeroWithTheSharedHandler)
     auto* button = new PrevNextLaisse(w.centralWidget());
     EXPECT_EQ(button->Index(), 0);
     EXPECT_EQ(button->text(), "Prevous Laisse");
-    EXPECT_TRUE(QObject::disconnect(button, &BevelButton::Action, &w,
-                                    &MainWindow::PrevNextLaisse_Action));
+    EXPECT_TRUE(
+        QObject::disconnect(button, &BevelButton::Action, &w, &MainWindow::PrevNextLaisse_Action));
 
     auto* label = new ST(w.centralWidget());
     EXPECT_EQ(label->text(), "Manuscript");

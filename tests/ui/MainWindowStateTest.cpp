@@ -193,11 +193,22 @@ TEST(MainWindowState, TabVisitsTheControlsInCreationOrder)
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     w.MainLB()->setFocus();
-    const QList<QWidget*> expected = {
-        w.ManuscriptPU(), w.EditionPU(), w.LaisseVersePU(), w.SearchTF(),
-        w.SearchBT(), w.StatusST(), w.CorrespondanceLB(0), w.CorrespondanceLB(1),
-        w.CorrespondanceLB(2), w.CorrespondanceLB(3), w.FontPU(), w.SizePU(),
-        w.CopyBT(), w.PrevNextLaisse(0), w.PrevNextLaisse(1), w.MainLB()};
+    const QList<QWidget*> expected = {w.ManuscriptPU(),
+                                      w.EditionPU(),
+                                      w.LaisseVersePU(),
+                                      w.SearchTF(),
+                                      w.SearchBT(),
+                                      w.StatusST(),
+                                      w.CorrespondanceLB(0),
+                                      w.CorrespondanceLB(1),
+                                      w.CorrespondanceLB(2),
+                                      w.CorrespondanceLB(3),
+                                      w.FontPU(),
+                                      w.SizePU(),
+                                      w.CopyBT(),
+                                      w.PrevNextLaisse(0),
+                                      w.PrevNextLaisse(1),
+                                      w.MainLB()};
     for (QWidget* next : expected) {
         SCOPED_TRACE(next->objectName().toStdString());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -7,13 +7,15 @@
 
 namespace {
 
-struct Column {
+struct Column
+{
     QString siglum;
-    bool zeroWhenMissing;  // "P=0" rather than no field
+    bool zeroWhenMissing; // "P=0" rather than no field
 };
 
 // The two fragments hold a short stretch of the poem each, numbered from 1.
-struct Fragment {
+struct Fragment
+{
     QString siglum;
     int firstEpisode;
     int lastEpisode;
@@ -35,7 +37,8 @@ public:
                 return manuscript.referenceLaisses(episode);
         }
         for (const Fragment& fragment : Fragments) {
-            if (fragment.siglum == siglum && episode >= fragment.firstEpisode && episode <= fragment.lastEpisode)
+            if (fragment.siglum == siglum && episode >= fragment.firstEpisode
+                && episode <= fragment.lastEpisode)
                 return {episode - fragment.firstEpisode + 1};
         }
         return {};
@@ -89,7 +92,7 @@ QVector<Column> columns(const QStringList& zero, const QStringList& omitted)
     return result;
 }
 
-}
+} // namespace
 
 QMap<QString, QByteArray> correspondenceTables(const std::vector<ManuscriptSample>& manuscripts,
                                                int episodeCount)
@@ -115,12 +118,12 @@ QMap<QString, QByteArray> correspondenceTables(const std::vector<ManuscriptSampl
     }
 
     QMap<QString, QByteArray> tables;
-    tables["Brunquel.txt"] = alignment.table(
-        allEpisodes, columns({"P", "T", "L", "C", "V7", "V4", "O"}, {"lv", "F"}));
+    tables["Brunquel.txt"] =
+        alignment.table(allEpisodes, columns({"P", "T", "L", "C", "V7", "V4", "O"}, {"lv", "F"}));
     tables["OPTL.txt"] = alignment.table(allEpisodes, columns({}, {"O", "P", "T", "L"}));
-    tables["Tennmoor.txt"] = alignment.table(
-        orderOfP, columns({"P", "L", "T", "O"}, {"C", "V4", "V7", "F", "lv"}));
-    tables["Venise.txt"] = alignment.table(
-        mostEpisodes, columns({"V4", "V7"}, {"C", "P", "T", "L", "O"}));
+    tables["Tennmoor.txt"] =
+        alignment.table(orderOfP, columns({"P", "L", "T", "O"}, {"C", "V4", "V7", "F", "lv"}));
+    tables["Venise.txt"] =
+        alignment.table(mostEpisodes, columns({"V4", "V7"}, {"C", "P", "T", "L", "O"}));
     return tables;
 }

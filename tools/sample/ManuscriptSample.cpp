@@ -3,7 +3,6 @@
 #include "SampleRandom.h"
 #include "VerseText.h"
 
-
 namespace {
 
 QByteArray record(int key, int value)
@@ -17,9 +16,10 @@ QByteArray folioMark(int firstFolio, int page)
     return QByteArray::number(firstFolio + page / 2) + (page % 2 == 0 ? "r" : "v");
 }
 
-}
+} // namespace
 
-ManuscriptSample::ManuscriptSample(const ManuscriptProfile& profile, const QVector<int>& episodeLengths)
+ManuscriptSample::ManuscriptSample(const ManuscriptProfile& profile,
+                                   const QVector<int>& episodeLengths)
     : m_profile(profile)
 {
     SampleRandom random(profile.seed);
@@ -47,8 +47,8 @@ void ManuscriptSample::orderEpisodes(SampleRandom& random)
     }
 }
 
-QVector<ManuscriptSample::Laisse> ManuscriptSample::referenceEdition(
-    SampleRandom& random, const QVector<int>& episodeLengths)
+QVector<ManuscriptSample::Laisse>
+ManuscriptSample::referenceEdition(SampleRandom& random, const QVector<int>& episodeLengths)
 {
     QVector<Laisse> laisses;
     for (int i = 0; i < m_episodeOrder.size(); ++i) {
@@ -57,7 +57,8 @@ QVector<ManuscriptSample::Laisse> ManuscriptSample::referenceEdition(
         if (random.chance(40)) {
             laisses.append({int(laisses.size()) + 1, verses / 2 + 2});
             laisses.append({int(laisses.size()) + 1, verses - verses / 2 + 1});
-            m_episodeLaisses[episode] << laisses[laisses.size() - 2].reference << laisses.last().reference;
+            m_episodeLaisses[episode] << laisses[laisses.size() - 2].reference
+                                      << laisses.last().reference;
         } else if (random.chance(30) && i + 1 < m_episodeOrder.size()) {
             const int next = m_episodeOrder[++i];
             laisses.append({int(laisses.size()) + 1, verses + episodeLengths[next - 1]});
@@ -71,8 +72,8 @@ QVector<ManuscriptSample::Laisse> ManuscriptSample::referenceEdition(
     return laisses;
 }
 
-QVector<ManuscriptSample::Laisse> ManuscriptSample::ownEdition(
-    SampleRandom& random, const QVector<Laisse>& referenceLaisses) const
+QVector<ManuscriptSample::Laisse>
+ManuscriptSample::ownEdition(SampleRandom& random, const QVector<Laisse>& referenceLaisses) const
 {
     QVector<Laisse> laisses;
     for (int i = 0; i < referenceLaisses.size(); ++i) {
@@ -101,7 +102,8 @@ QVector<ManuscriptSample::Laisse> ManuscriptSample::ownEdition(
 void ManuscriptSample::writeFiles(SampleRandom& random, const QVector<Laisse>& ownLaisses)
 {
     VerseText text(random);
-    QByteArray texte = "Chanson de Vestrel, ms. " + m_profile.siglum.toUtf8() + " (texte inventé)\n";
+    QByteArray texte =
+        "Chanson de Vestrel, ms. " + m_profile.siglum.toUtf8() + " (texte inventé)\n";
     int line = 1;
     int verse = 0;
     int referenceVerse = 0;
@@ -129,7 +131,7 @@ void ManuscriptSample::writeFiles(SampleRandom& random, const QVector<Laisse>& o
             }
             ++onPage;
             texte += folioMark(m_profile.firstFolio, page) + '\t' + QByteArray::number(own) + '\t'
-                + QByteArray::number(verse) + '\t' + text.verse() + '\n';
+                     + QByteArray::number(verse) + '\t' + text.verse() + '\n';
             lines += (lines.isEmpty() ? "" : ",") + QByteArray::number(line);
             m_vl += record(verse, own);
             // The reference edition leaves out a verse now and then and counts a few that

@@ -9,7 +9,8 @@ class SampleRandom;
 
 // How one invented manuscript tells the poem: which stretch of episodes it covers, how many it
 // leaves out, where its folios start, and whether its text is available.
-struct ManuscriptProfile {
+struct ManuscriptProfile
+{
     QString siglum;
     quint64 seed;
     int firstEpisode;
@@ -45,8 +46,9 @@ public:
     const QByteArray& laisseNumbers() const { return m_bl; }
 
 private:
-    struct Laisse {
-        int reference;  // 0 when the other edition has no number for it
+    struct Laisse
+    {
+        int reference; // 0 when the other edition has no number for it
         int verses;
     };
 

@@ -17,16 +17,13 @@ const quint64 Seed = 0x5665737472656CULL;
 
 const ManuscriptProfile Profiles[] = {
     // siglum, seed, first and last episode, episodes left out per thousand, first folio, text
-    {"P", Seed + 1, 1, 420, 30, 1, true},
-    {"T", Seed + 2, 1, 410, 60, 3, true},
-    {"L", Seed + 3, 1, 400, 50, 12, true},
-    {"C", Seed + 4, 20, 420, 100, 1, true},
-    {"V7", Seed + 5, 1, 380, 120, 2, false},
-    {"V4", Seed + 6, 1, 420, 150, 5, true},
+    {"P", Seed + 1, 1, 420, 30, 1, true},    {"T", Seed + 2, 1, 410, 60, 3, true},
+    {"L", Seed + 3, 1, 400, 50, 12, true},   {"C", Seed + 4, 20, 420, 100, 1, true},
+    {"V7", Seed + 5, 1, 380, 120, 2, false}, {"V4", Seed + 6, 1, 420, 150, 5, true},
     {"O", Seed + 7, 1, 300, 40, 1, true},
 };
 
-}
+} // namespace
 
 QMap<QString, QByteArray> sampleDataFiles(int scale)
 {
@@ -72,7 +69,8 @@ bool writeSampleData(const QString& folder, QString* error, int scale)
             return false;
         }
         QSaveFile out(path);
-        if (!out.open(QIODevice::WriteOnly) || out.write(file.value()) != file.value().size() || !out.commit()) {
+        if (!out.open(QIODevice::WriteOnly) || out.write(file.value()) != file.value().size()
+            || !out.commit()) {
             *error = "Cannot write " + path + ": " + out.errorString();
             return false;
         }

@@ -1,9 +1,6 @@
 #include "SampleRandom.h"
 
-SampleRandom::SampleRandom(quint64 seed)
-    : m_state(seed)
-{
-}
+SampleRandom::SampleRandom(quint64 seed) : m_state(seed) {}
 
 quint64 SampleRandom::next()
 {

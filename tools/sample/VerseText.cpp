@@ -6,16 +6,16 @@
 
 namespace {
 
-const char* const Onsets[] = {"", "b", "br", "ch", "d", "f", "g", "gu", "l", "m", "n", "p", "pl",
-                              "qu", "r", "s", "t", "tr", "v", "gr", "c", "j"};
+const char* const Onsets[] = {"",  "b",  "br", "ch", "d", "f", "g",  "gu", "l",  "m", "n",
+                              "p", "pl", "qu", "r",  "s", "t", "tr", "v",  "gr", "c", "j"};
 const char* const Vowels[] = {"a", "e", "i", "o", "u", "ai", "ei", "oi", "ie", "ue", "au", "eu"};
 const char* const Codas[] = {"", "", "", "r", "s", "l", "n", "z", "t", "nt", "rs"};
-const char* const SmallWords[] = {"e", "li", "la", "de", "en", "a", "si", "que", "ne", "il",
-                                  "lor", "sa", "par", "od", "tant", "lui"};
-const char* const Names[] = {"Vestrel", "Mirel", "Quendal", "Orban", "Tambrel", "Sormaus",
-                             "Eludin", "Gorvaus"};
-const char* const CapitalNames[] = {"VESTREL", "MIREL", "QUENDAL", "ÉNÏAS", "ÖRBAN", "DÜRAIN",
-                                    "ËLIDOR", "ÄRNALT", "TAMBREL", "GÖRVAL", "ÉLUDIN", "SORMAUX"};
+const char* const SmallWords[] = {"e",  "li", "la",  "de", "en",  "a",  "si",   "que",
+                                  "ne", "il", "lor", "sa", "par", "od", "tant", "lui"};
+const char* const Names[] = {"Vestrel", "Mirel",   "Quendal", "Orban",
+                             "Tambrel", "Sormaus", "Eludin",  "Gorvaus"};
+const char* const CapitalNames[] = {"VESTREL", "MIREL",  "QUENDAL", "ÉNÏAS",  "ÖRBAN",  "DÜRAIN",
+                                    "ËLIDOR",  "ÄRNALT", "TAMBREL", "GÖRVAL", "ÉLUDIN", "SORMAUX"};
 
 template <typename T, int N>
 const T& pickFrom(SampleRandom& random, const T (&list)[N])
@@ -28,13 +28,9 @@ QByteArray capitalised(const QByteArray& word)
     return word.left(1).toUpper() + word.mid(1);
 }
 
+} // namespace
 
-}
-
-VerseText::VerseText(SampleRandom& random)
-    : m_random(random)
-{
-}
+VerseText::VerseText(SampleRandom& random) : m_random(random) {}
 
 QByteArray VerseText::word()
 {
@@ -93,7 +89,7 @@ QByteArray VerseText::verse()
         QByteArray& target = someWord();
         int at = m_random.between(1, qMax(1, int(target.size()) - 1));
         while (at < target.size() && (target[at] & 0xC0) == 0x80)
-            ++at;  // never inside the bytes of one UTF-8 character
+            ++at; // never inside the bytes of one UTF-8 character
         target.insert(at, '\\');
     }
     if (m_random.chance(30))

@@ -1,8 +1,8 @@
 #include "SampleData.h"
 
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 
 // make_sample_data <folder> [--scale N]: writes the invented sample data set into <folder>/Data,
 // N times as long as the usual one (default 1).

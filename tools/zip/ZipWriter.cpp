@@ -25,7 +25,8 @@ bool fail(QString* error, const QString& message)
 
 la_ssize_t writeToFile(archive*, void* file, const void* buffer, size_t length)
 {
-    return la_ssize_t(static_cast<QSaveFile*>(file)->write(static_cast<const char*>(buffer), qint64(length)));
+    return la_ssize_t(
+        static_cast<QSaveFile*>(file)->write(static_cast<const char*>(buffer), qint64(length)));
 }
 
 const char* encryptionOption(ZipEncryption encryption)
@@ -61,7 +62,8 @@ bool addEntry(archive* writer, const ZipEntry& entry, qint64 modified)
     if (archive_write_header(writer, header.get()) != ARCHIVE_OK)
         return false;
     if (!entry.isFolder && !entry.content.isEmpty()
-        && archive_write_data(writer, entry.content.constData(), size_t(entry.content.size())) != entry.content.size())
+        && archive_write_data(writer, entry.content.constData(), size_t(entry.content.size()))
+               != entry.content.size())
         return false;
     return archive_write_finish_entry(writer) == ARCHIVE_OK;
 }
@@ -87,26 +89,37 @@ bool WriteZip(const QString& archivePath, const QList<ZipEntry>& entries, const 
     // archive that looks complete. The file outlives the writer, which writes to it until freed.
     QSaveFile file(archivePath);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(error, QStringLiteral("Cannot create %1: %2").arg(archivePath, file.errorString()));
+        return fail(error,
+                    QStringLiteral("Cannot create %1: %2").arg(archivePath, file.errorString()));
     const Utf8CharacterType utf8;
     const ArchiveWriter writer(archive_write_new(), &archive_write_free);
     archive_write_set_format_zip(writer.get());
     if (const char* option = encryptionOption(encryption)) {
         if (archive_write_set_format_option(writer.get(), "zip", "encryption", option) != ARCHIVE_OK
-            || archive_write_set_passphrase(writer.get(), password.toUtf8().constData()) != ARCHIVE_OK)
-            return fail(error, QStringLiteral("Cannot encrypt: %1").arg(writerMessage(writer.get())));
+            || archive_write_set_passphrase(writer.get(), password.toUtf8().constData())
+                   != ARCHIVE_OK)
+            return fail(error,
+                        QStringLiteral("Cannot encrypt: %1").arg(writerMessage(writer.get())));
     }
-    if (archive_write_open2(writer.get(), &file, nullptr, writeToFile, nullptr, nullptr) != ARCHIVE_OK)
-        return fail(error, QStringLiteral("Cannot create %1: %2").arg(archivePath, writerMessage(writer.get())));
+    if (archive_write_open2(writer.get(), &file, nullptr, writeToFile, nullptr, nullptr)
+        != ARCHIVE_OK)
+        return fail(
+            error,
+            QStringLiteral("Cannot create %1: %2").arg(archivePath, writerMessage(writer.get())));
     const qint64 modified = QDateTime::currentSecsSinceEpoch();
     for (const ZipEntry& entry : entries) {
         if (!addEntry(writer.get(), entry, modified))
-            return fail(error, QStringLiteral("Cannot add %1: %2").arg(entry.name, writerMessage(writer.get())));
+            return fail(
+                error,
+                QStringLiteral("Cannot add %1: %2").arg(entry.name, writerMessage(writer.get())));
     }
     if (archive_write_close(writer.get()) != ARCHIVE_OK)
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(archivePath, writerMessage(writer.get())));
+        return fail(
+            error,
+            QStringLiteral("Cannot write %1: %2").arg(archivePath, writerMessage(writer.get())));
     if (!file.commit())
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(archivePath, file.errorString()));
+        return fail(error,
+                    QStringLiteral("Cannot write %1: %2").arg(archivePath, file.errorString()));
     return true;
 }
 
@@ -120,7 +133,8 @@ QList<ZipEntry> FolderEntries(const QString& folder, QString* error)
     const QDir root(folderInfo.absoluteFilePath());
     QStringList folders;
     QStringList files;
-    QDirIterator it(root.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+    QDirIterator it(root.path(),
+                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
@@ -140,7 +154,8 @@ QList<ZipEntry> FolderEntries(const QString& folder, QString* error)
     for (const QString& name : std::as_const(files)) {
         QFile file(root.filePath(name));
         if (!file.open(QIODevice::ReadOnly)) {
-            fail(error, QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString()));
+            fail(error,
+                 QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString()));
             return {};
         }
         entries.append({name, file.readAll(), false});

@@ -31,8 +31,8 @@ void ShowRows(QTableWidget* list, const QList<QStringList>& rows, int selectedRo
     list->clearSelection();
     if (selectedRow >= 0) {
         const QModelIndex index = list->model()->index(selectedRow, 0);
-        list->selectionModel()->setCurrentIndex(
-            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
+                                                           | QItemSelectionModel::Rows);
     }
 }
 

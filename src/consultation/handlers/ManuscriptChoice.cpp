@@ -44,9 +44,9 @@ void MainWindow::SetManuscriptObj()
         || ThisApp::ManuscriptDic->contains(ThisApp::CurrentSigla))
         return;
     try {
-        ThisApp::ManuscriptDic->insert(
-            ThisApp::CurrentSigla,
-            std::make_shared<ManuscriptObj>(ThisApp::CurrentSigla, ThisApp::ManuscriptsFolder));
+        ThisApp::ManuscriptDic->insert(ThisApp::CurrentSigla,
+                                       std::make_shared<ManuscriptObj>(ThisApp::CurrentSigla,
+                                                                       ThisApp::ManuscriptsFolder));
     } catch (const DataFileError&) {
         // A manuscript whose tables cannot be read stays unloaded, as it was at start-up.
     }

@@ -42,9 +42,8 @@ QString RemoveMarkings(const QString& row)
     static const QRegularExpression digitBeforeBar(QStringLiteral("\\d\\|"));
     static const QRegularExpression markedCapitals(QStringLiteral("(·[A-Z]+?·)"));
     // Unicode matching makes the accented capitals word characters, so "ÉCU" is a whole word.
-    static const QRegularExpression capitalWord(
-        QStringLiteral("\\b([A-ZÄÏËÖÜÉ][A-ZÄÏËÖÜÉ]+?)\\b"),
-        QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression capitalWord(QStringLiteral("\\b([A-ZÄÏËÖÜÉ][A-ZÄÏËÖÜÉ]+?)\\b"),
+                                                QRegularExpression::UseUnicodePropertiesOption);
     static const QRegularExpression blankRun(QStringLiteral("  +"));
 
     QString text = row;

@@ -10,9 +10,8 @@ const QString kNoLaisse = QStringLiteral("-");
 
 } // namespace
 
-std::optional<QString> CorrespondanceKey(const TextDictionary& EBLdic,
-                                         const TextDictionary& BELdic, const QString& laisse,
-                                         qint64 mode)
+std::optional<QString> CorrespondanceKey(const TextDictionary& EBLdic, const TextDictionary& BELdic,
+                                         const QString& laisse, qint64 mode)
 {
     QString reference = laisse;
     if (mode == 0)

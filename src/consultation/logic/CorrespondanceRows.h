@@ -16,9 +16,8 @@ using ReferenceLaisses = std::function<const TextDictionary*(const QString& sigl
 // digits. With mode 0 laisse is in the manuscript's own numbering and is turned into its
 // reference-edition number through EBLdic; with any other mode it already is one. Nothing when
 // that number is missing from BELdic or reads as 0. Own 13 with EBLdic 13 -> 14 gives "014".
-std::optional<QString> CorrespondanceKey(const TextDictionary& EBLdic,
-                                         const TextDictionary& BELdic, const QString& laisse,
-                                         qint64 mode);
+std::optional<QString> CorrespondanceKey(const TextDictionary& EBLdic, const TextDictionary& BELdic,
+                                         const QString& laisse, qint64 mode);
 
 // The rows of one correspondence list from a table's answer (lines joined by CR, each a siglum,
 // a TAB and laisse numbers): "Ms.", "Brunquel" as given, and "Ed. Electronic" with each number

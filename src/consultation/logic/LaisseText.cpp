@@ -14,8 +14,8 @@ constexpr int kCellCount = 4;
 
 struct WantedLines
 {
-    QList<qint64> numbers;    // ascending, each once
-    bool unfindable = false;  // a piece names no line (0, negative or empty)
+    QList<qint64> numbers;   // ascending, each once
+    bool unfindable = false; // a piece names no line (0, negative or empty)
 };
 
 WantedLines Wanted(const QString& lineNumbers)

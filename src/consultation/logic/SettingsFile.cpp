@@ -67,9 +67,9 @@ bool WriteWindowSettings(const QString& folder, const WindowSettings& settings)
     size.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
 
     const QStringList lines = {
-        Str(settings.left), Str(settings.top), Str(settings.width), Str(settings.height),
-        Str(settings.manuscript), Str(settings.edition), Str(settings.laisseVerse),
-        Str(settings.font), size,
+        Str(settings.left),        Str(settings.top),        Str(settings.width),
+        Str(settings.height),      Str(settings.manuscript), Str(settings.edition),
+        Str(settings.laisseVerse), Str(settings.font),       size,
     };
     QSaveFile file(SettingsFilePath(folder));
     if (!file.open(QIODevice::WriteOnly))

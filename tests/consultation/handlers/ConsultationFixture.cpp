@@ -56,8 +56,8 @@ ConsultationFixture::DataFiles ConsultationFixture::StandardFiles()
                   {"1\t1,2", "11\t3", "12\t4"}, {"1\t1", "2\t1", "110\t11", "120\t12"}, {},
                   {"1\t1", "11\t12", "12\t13"});
     AddManuscript(files, "L",
-                  {"1r\t1\t1\tL un", "1r\t1\t2\tL deux", "1r\t1\t3\tL trois",
-                   "1v\t2\t4\tL quatre", "1v\t2\t5\tL cinq"},
+                  {"1r\t1\t1\tL un", "1r\t1\t2\tL deux", "1r\t1\t3\tL trois", "1v\t2\t4\tL quatre",
+                   "1v\t2\t5\tL cinq"},
                   {"1\t3,1,2", "2\t5,5", "3\t4,5,"}, {}, {}, {"1\t1", "2\t2", "3\t3"});
     AddManuscript(files, "C", {}, {}, {}, {}, {});
     AddManuscript(files, "V7", {}, {"14\t1"}, {}, {}, {"14\t14"});
@@ -65,9 +65,8 @@ ConsultationFixture::DataFiles ConsultationFixture::StandardFiles()
     AddManuscript(files, "O", {}, {"1\t1"}, {}, {}, {"1\t1"});
     files.insert("Correspondances/Autres.txt", Lines({"T=001\tC=001", "T=002\tC=002"}));
     files.insert("Correspondances/Laisses.txt",
-                 Lines({"P=001\tT=001\tL=001", "P=002\tT=002\tL=0",
-                        "P=012\tT=012\tT=013\tlv=012", "P=012\tT=020", "P=013\tT=013\tL=003",
-                        "P=014\tV7=014"}));
+                 Lines({"P=001\tT=001\tL=001", "P=002\tT=002\tL=0", "P=012\tT=012\tT=013\tlv=012",
+                        "P=012\tT=020", "P=013\tT=013\tL=003", "P=014\tV7=014"}));
     return files;
 }
 

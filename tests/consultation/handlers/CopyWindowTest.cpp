@@ -24,7 +24,8 @@ ConsultationFixture::DataFiles MarkedFiles()
                                        "1v\t2\t3\tP2 Li reis\n"
                                        "1v\t2\t4\tP2 terre\n"
                                        "5r\t12\t120\tHALT sunt li =3=pui\n"
-                                       "5r\t12\t121\t\xC2\xB7" "CARLES\xC2\xB7  e tene|brus\n"
+                                       "5r\t12\t121\t\xC2\xB7"
+                                       "CARLES\xC2\xB7  e tene|brus\n"
                                        "5v\t12\t122\tles vals par7|funt\\\n"
                                        "5v\t13\t130\tP13 Li quens\n"
                                        "5v\t13\t131\tP13 desuz un pin\n"
@@ -69,7 +70,8 @@ TEST_F(CopyWindowTest, MenuOffersTheThreeForms)
     QStringList rows;
     for (const QAction* action : window().CopyBT()->menu()->actions())
         rows.append(action->text());
-    EXPECT_EQ(rows, QStringList({"1: Row data.", "2: Remove markings.", "3: Arrange for citation."}));
+    EXPECT_EQ(rows,
+              QStringList({"1: Row data.", "2: Remove markings.", "3: Arrange for citation."}));
 }
 
 TEST_F(CopyWindowTest, NothingSelectedLeavesTheClipboardAlone)

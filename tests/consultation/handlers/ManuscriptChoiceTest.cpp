@@ -37,7 +37,8 @@ TEST_F(ManuscriptChoiceTest, ManuscriptsWithoutTextShowTheirDescriptionAndDoNotS
         EXPECT_EQ(window().ManuscriptPU()->currentIndex(), -1) << siglum;
         EXPECT_EQ(ThisApp::CurrentSigla, QString("T")) << siglum;
     }
-    EXPECT_EQ(ThisApp::DescriptionDic->value("V7"), QString("Sorry, ms. de V7, not yet available."));
+    EXPECT_EQ(ThisApp::DescriptionDic->value("V7"),
+              QString("Sorry, ms. de V7, not yet available."));
 
     // With nothing selected a request stops at once.
     const QString status = window().StatusST()->text();
@@ -64,7 +65,8 @@ TEST_F(ManuscriptChoiceTest, HeadingClicksLeaveTheRowsInOrder)
     ASSERT_EQ(shown.size(), 3);
     QHeaderView* header = window().MainLB()->horizontalHeader();
     for (int column = 0; column < 4; ++column) {
-        const QPoint middle(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+        const QPoint middle(header->sectionViewportPosition(column)
+                                + header->sectionSize(column) / 2,
                             header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);

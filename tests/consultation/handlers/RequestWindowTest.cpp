@@ -76,8 +76,8 @@ const Rows kLaisses12 = {{"P", "012,012", "12,12"},
                          {"lv", "012,", "-,-"},
                          {"V7", ",", "-,-"}};
 
-const Rows kLaisses14 = {{"P", "014", "13"}, {"T", "", ""}, {"L", "", ""}, {"lv", "", ""},
-                         {"V7", "014", "14"}};
+const Rows kLaisses14 = {
+    {"P", "014", "13"}, {"T", "", ""}, {"L", "", ""}, {"lv", "", ""}, {"V7", "014", "14"}};
 
 // Return and the OK button
 
@@ -221,7 +221,10 @@ TEST(RequestDispatch, BothNumberingsShowTheSameLaisseAndCorrespondances)
     fixture.request("P", 1, 0, "13");
     EXPECT_EQ(fixture.texts(), kLaisse14);
     EXPECT_EQ(ConsultationFixture::rows(window.CorrespondanceLB(kLaisses)),
-              (Rows{{"P", "013", "14"}, {"T", "013", "12"}, {"L", "003", "3"}, {"lv", "", ""},
+              (Rows{{"P", "013", "14"},
+                    {"T", "013", "12"},
+                    {"L", "003", "3"},
+                    {"lv", "", ""},
                     {"V7", "", ""}}));
 }
 
@@ -237,10 +240,9 @@ TEST(LaisseDisplay, ReportsMissingLaisses)
         const char* status;
     };
     // Reference 16 is own 15, which has no lines; reference 7 is no laisse at all.
-    for (const Case& c : {Case{0, "7", "Laisse 7 does not exist."},
-                          Case{1, "7", "Laisse 7 does not exist."},
-                          Case{1, "16", "Laisse 15 does not exist."},
-                          Case{0, "-2", "Laisse -2 does not exist."}}) {
+    for (const Case& c :
+         {Case{0, "7", "Laisse 7 does not exist."}, Case{1, "7", "Laisse 7 does not exist."},
+          Case{1, "16", "Laisse 15 does not exist."}, Case{0, "-2", "Laisse -2 does not exist."}}) {
         fixture.request("P", 0, 0, "12");
         fixture.request("P", c.edition, 0, c.typed);
         EXPECT_EQ(Status(fixture), QString(c.status));

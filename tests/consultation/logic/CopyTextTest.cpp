@@ -14,7 +14,8 @@ struct MarkingCase
 };
 
 class RemoveMarkingsTest : public ::testing::TestWithParam<MarkingCase>
-{};
+{
+};
 
 TEST_P(RemoveMarkingsTest, GivesTheCleanedRow)
 {
@@ -24,30 +25,30 @@ TEST_P(RemoveMarkingsTest, GivesTheCleanedRow)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, RemoveMarkingsTest,
-    ::testing::Values(
-        MarkingCase{"NumberBetweenEqualsSigns", "a=17=b", "a b"},
-        MarkingCase{"FirstMatchConsumesTheMiddleEqualsSign", "=12=34=", " 34="},
-        MarkingCase{"EqualsSignsWithoutANumberStay", "a==b", "a==b"},
-        MarkingCase{"DigitBeforeABarGoesWithIt", "12|", "1"},
-        MarkingCase{"RemainingBarsGo", "x|y", "xy"},
-        MarkingCase{"BackslashesGo", "a\\b\\\\c", "abc"},
-        MarkingCase{"MarkedCapitalsBecomeSmall", "·ABC·", "·abc·"},
-        MarkingCase{"MarkedMixedWordStays", "·AbC·", "·AbC·"},
-        MarkingCase{"TwoMarkedWordsAlike", "·AB· and ·AB·", "·ab· and ·ab·"},
-        MarkingCase{"NeighbouringMarksShareADot", "·A·B·", "·a·b·"},
-        MarkingCase{"CapitalWordToTitleCase", "XYZ", "Xyz"},
-        MarkingCase{"OneLetterWordStays", "X", "X"},
-        MarkingCase{"WordWithASmallLetterStays", "XYz", "XYz"},
-        MarkingCase{"WordWithADigitStays", "AB1 C_D", "AB1 C_D"},
-        MarkingCase{"OnlyTheWholeWordChanges", "xABC ABC", "xABC Abc"},
-        MarkingCase{"AccentedCapitals", "ÉCU DOÏNE", "Écu Doïne"},
-        MarkingCase{"AccentedCapitalNextToSmallLettersStays", "AÉb", "AÉb"},
-        MarkingCase{"EveryCapitalWordOfTheRow", "LI REIS ET OLIVIER", "Li Reis Et Olivier"},
-        MarkingCase{"ThreeBlanksBecomeOne", "a   b", "a b"},
-        MarkingCase{"TabsAreKept", "12r\t3\t45\ttext  here", "12r\t3\t45\ttext here"},
-        MarkingCase{"EveryStepOnOneRow", "1r\t2\t=5=3|\t·CARLES· li REIS\\ dist|",
-                    "1r\t2\t \t·carles· li Reis dist"},
-        MarkingCase{"EmptyRow", "", ""}),
+    ::testing::Values(MarkingCase{"NumberBetweenEqualsSigns", "a=17=b", "a b"},
+                      MarkingCase{"FirstMatchConsumesTheMiddleEqualsSign", "=12=34=", " 34="},
+                      MarkingCase{"EqualsSignsWithoutANumberStay", "a==b", "a==b"},
+                      MarkingCase{"DigitBeforeABarGoesWithIt", "12|", "1"},
+                      MarkingCase{"RemainingBarsGo", "x|y", "xy"},
+                      MarkingCase{"BackslashesGo", "a\\b\\\\c", "abc"},
+                      MarkingCase{"MarkedCapitalsBecomeSmall", "·ABC·", "·abc·"},
+                      MarkingCase{"MarkedMixedWordStays", "·AbC·", "·AbC·"},
+                      MarkingCase{"TwoMarkedWordsAlike", "·AB· and ·AB·", "·ab· and ·ab·"},
+                      MarkingCase{"NeighbouringMarksShareADot", "·A·B·", "·a·b·"},
+                      MarkingCase{"CapitalWordToTitleCase", "XYZ", "Xyz"},
+                      MarkingCase{"OneLetterWordStays", "X", "X"},
+                      MarkingCase{"WordWithASmallLetterStays", "XYz", "XYz"},
+                      MarkingCase{"WordWithADigitStays", "AB1 C_D", "AB1 C_D"},
+                      MarkingCase{"OnlyTheWholeWordChanges", "xABC ABC", "xABC Abc"},
+                      MarkingCase{"AccentedCapitals", "ÉCU DOÏNE", "Écu Doïne"},
+                      MarkingCase{"AccentedCapitalNextToSmallLettersStays", "AÉb", "AÉb"},
+                      MarkingCase{"EveryCapitalWordOfTheRow", "LI REIS ET OLIVIER",
+                                  "Li Reis Et Olivier"},
+                      MarkingCase{"ThreeBlanksBecomeOne", "a   b", "a b"},
+                      MarkingCase{"TabsAreKept", "12r\t3\t45\ttext  here", "12r\t3\t45\ttext here"},
+                      MarkingCase{"EveryStepOnOneRow", "1r\t2\t=5=3|\t·CARLES· li REIS\\ dist|",
+                                  "1r\t2\t \t·carles· li Reis dist"},
+                      MarkingCase{"EmptyRow", "", ""}),
     [](const ::testing::TestParamInfo<MarkingCase>& test) { return std::string(test.param.name); });
 
 TEST(ArrangeForCitationTest, OneRowNamesItsVerseTwice)

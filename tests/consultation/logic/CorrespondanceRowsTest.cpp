@@ -33,8 +33,7 @@ protected:
 TEST_F(CorrespondanceRowsTest, TurnsReferenceNumbersIntoOwnNumbers)
 {
     manuscripts.insert("T", Dictionary({{"12", "11"}, {"13", "12"}}));
-    EXPECT_EQ(rows("T\t012, 013,020"),
-              (QList<QStringList>{{"T", "012, 013,020", "11,12,-"}}));
+    EXPECT_EQ(rows("T\t012, 013,020"), (QList<QStringList>{{"T", "012, 013,020", "11,12,-"}}));
 }
 
 TEST_F(CorrespondanceRowsTest, OneRowPerLineInOrder)
@@ -83,9 +82,8 @@ TEST_P(CorrespondanceKeyTest, WritesTheReferenceNumber)
     // reference number that the reverse table lacks.
     const TextDictionary EBLdic = Dictionary(
         {{"1", "1"}, {"13", "14"}, {"14", "13"}, {"5", "0"}, {"6", "60"}, {"1234", "1234"}});
-    const TextDictionary BELdic =
-        Dictionary({{"1", "1"}, {"14", "13"}, {"13", "14"}, {"0", "5"}, {"1234", "1234"},
-                    {"7", "8"}});
+    const TextDictionary BELdic = Dictionary(
+        {{"1", "1"}, {"14", "13"}, {"13", "14"}, {"0", "5"}, {"1234", "1234"}, {"7", "8"}});
     EXPECT_EQ(CorrespondanceKey(EBLdic, BELdic, GetParam().laisse, GetParam().mode),
               GetParam().key);
 }

@@ -48,24 +48,22 @@ TEST_P(LaisseTextLines, ShowsListedLinesOnceInFileOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     LineLists, LaisseTextLines,
-    ::testing::Values(
-        LinesCase{"3,1,2", {"Aoi li reis", "Sire cumpainz", "De France dulce"}},
-        LinesCase{"5,5", {"Mult fierement"}},
-        LinesCase{"4,5,", {"Li quens Rollant", "Mult fierement"}},
-        LinesCase{"", {}},
-        LinesCase{"5,40", {"Mult fierement"}},
-        LinesCase{"0,-2,2", {"Sire cumpainz"}},
-        LinesCase{" 2, 4", {"Sire cumpainz", "Li quens Rollant"}}));
+    ::testing::Values(LinesCase{"3,1,2", {"Aoi li reis", "Sire cumpainz", "De France dulce"}},
+                      LinesCase{"5,5", {"Mult fierement"}},
+                      LinesCase{"4,5,", {"Li quens Rollant", "Mult fierement"}}, LinesCase{"", {}},
+                      LinesCase{"5,40", {"Mult fierement"}}, LinesCase{"0,-2,2", {"Sire cumpainz"}},
+                      LinesCase{" 2, 4", {"Sire cumpainz", "Li quens Rollant"}}));
 
 TEST(LaisseText, CutsRecordsIntoFourCells)
 {
     TempFolders folders;
-    const QString path = folders.writeFile(
-        "Texte.txt", "12v\t7\t80\tEnz en la sale\tmarge\n"
-                     "12v\t7\n"
-                     "\n"
-                     "12v\t7\t81\tCarles li reis, nostre emperere magnes\n"
-                     "13r\t7\t82\tSet anz \xC3\xA9 tuz pleins \xC2\xB7 ad estet\n");
+    const QString path =
+        folders.writeFile("Texte.txt",
+                          "12v\t7\t80\tEnz en la sale\tmarge\n"
+                          "12v\t7\n"
+                          "\n"
+                          "12v\t7\t81\tCarles li reis, nostre emperere magnes\n"
+                          "13r\t7\t82\tSet anz \xC3\xA9 tuz pleins \xC2\xB7 ad estet\n");
     const LaisseText text = ReadLaisseText(path, "1,2,3,4,5", -1);
     ASSERT_EQ(text.rows.size(), 5);
     EXPECT_EQ(text.rows[0], (QStringList{"12v", "7", "80", "Enz en la sale"}));
@@ -103,16 +101,15 @@ TEST_P(LaisseTextSelection, SelectsLastRowOfTheVerse)
               GetParam().selectedRow);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Verses, LaisseTextSelection,
-    ::testing::Values(SelectionCase{"Found", "20,21,22", 21, 1},
-                      SelectionCase{"TwiceTheLastWins", "20,21,21,22", 21, 2},
-                      SelectionCase{"NoVerseAskedFor", "20,21,22", -1, -1},
-                      SelectionCase{"ZeroMatchesAnEmptyField", "20,,22", 0, 1},
-                      SelectionCase{"ZeroWithNumbersOnly", "20,21,22", 0, -1},
-                      SelectionCase{"FieldReadAsNumber", "20,21.6,22b", 22, 2},
-                      SelectionCase{"Missing", "20,21,22", 23, -1}),
-    [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Verses, LaisseTextSelection,
+                         ::testing::Values(SelectionCase{"Found", "20,21,22", 21, 1},
+                                           SelectionCase{"TwiceTheLastWins", "20,21,21,22", 21, 2},
+                                           SelectionCase{"NoVerseAskedFor", "20,21,22", -1, -1},
+                                           SelectionCase{"ZeroMatchesAnEmptyField", "20,,22", 0, 1},
+                                           SelectionCase{"ZeroWithNumbersOnly", "20,21,22", 0, -1},
+                                           SelectionCase{"FieldReadAsNumber", "20,21.6,22b", 22, 2},
+                                           SelectionCase{"Missing", "20,21,22", 23, -1}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // Far into a long text with every kind of line ending, the lines passed over still count one
 // each, so the wanted line numbers land on the right records.

@@ -34,8 +34,8 @@ TEST(RestoredFrameTest, SizeStaysWithinTheWindowsLimitsWhateverTheFileHolds)
     const int least = std::numeric_limits<int>::min();
     EXPECT_EQ(RestoredFrame(0, 0, 0, -5, QSize(64, 64), QSize(32000, 32000), {primary}, primary),
               QRect(0, 0, 64, 64));
-    EXPECT_EQ(RestoredFrame(most, least, most, most, QSize(64, 64), QSize(32000, 32000),
-                            {primary}, primary),
+    EXPECT_EQ(RestoredFrame(most, least, most, most, QSize(64, 64), QSize(32000, 32000), {primary},
+                            primary),
               QRect(0, 0, 32000, 32000));
 }
 
