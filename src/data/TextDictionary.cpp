@@ -45,27 +45,11 @@ quint32& TextDictionary::slotFor(quint32 hash, quint32 keyOffset)
     });
 }
 
-template <typename Text>
-void TextDictionary::set(Text key, Text value)
-{
-    const quint32 hash = TextPool::hashOf(key);
-    const quint32 offset = appendRecord(key, value);
-    m_index.set(slotFor(hash, offset), offset);
-}
-
 void TextDictionary::setValue(const QString& key, const QString& value)
 {
-    setValue(QStringView(key), QStringView(value));
-}
-
-void TextDictionary::setValue(QStringView key, QStringView value)
-{
-    set(key, value);
-}
-
-void TextDictionary::setValue(QLatin1StringView key, QLatin1StringView value)
-{
-    set(key, value);
+    const quint32 hash = TextPool::hashOf(QStringView(key));
+    const quint32 offset = appendRecord(QStringView(key), QStringView(value));
+    m_index.set(slotFor(hash, offset), offset);
 }
 
 void TextDictionary::load(QStringView key, QStringView value)

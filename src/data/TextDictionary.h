@@ -16,10 +16,6 @@ public:
     // The value stored under key; the empty text when there is none.
     QString Value(const QString& key) const;
     void setValue(const QString& key, const QString& value);
-    // Same as above without making QStrings of the fields of a line; the Latin-1 form takes
-    // fields that are plain ASCII as they lie in the file.
-    void setValue(QStringView key, QStringView value);
-    void setValue(QLatin1StringView key, QLatin1StringView value);
     int count() const;
     // Gives back the room kept for growth, once loading is over.
     void squeeze();
@@ -27,7 +23,8 @@ public:
     // Loading a whole table: the entries are kept in order and found only once finishLoading
     // has entered them all in the index, a key added again replacing the value it had. A large
     // table loads faster so: each entry costs the index a cache miss, and entered together
-    // those misses overlap.
+    // those misses overlap. The Latin-1 form takes fields that are plain ASCII as they lie in
+    // the file, without making QStrings of them.
     void load(QStringView key, QStringView value);
     void load(QLatin1StringView key, QLatin1StringView value);
     void finishLoading();
@@ -41,8 +38,6 @@ private:
     std::vector<std::pair<quint32, quint32>> m_loaded;
 
     qint64 find(QStringView key) const;
-    template <typename Text>
-    void set(Text key, Text value);
     template <typename Text>
     quint32 appendRecord(Text key, Text value);
     quint32& slotFor(quint32 hash, quint32 keyOffset);
