@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "consultation/logic/TypedNumber.h"
 #include "data/ManuscriptObj.h"
 #include "data/ThisApp.h"
 #include "platform/TextFunctions.h"
@@ -31,7 +32,7 @@ void MainWindow::OKpressed()
     // Recorded before the number is read, so an empty field still changes the manuscript.
     ThisApp::CurrentSigla = ManuscriptPU()->currentText();
 
-    const qint64 number = WholeNumber(SearchTF()->text());
+    const qint64 number = TypedNumber(SearchTF()->text());
     if (number == 0)
         return;
     const QString typed = Str(number);

@@ -115,6 +115,13 @@ TEST(RequestDispatch, TypedNumberIsReadAsAWholeNumber)
         EXPECT_EQ(fixture.texts(), kLaisse12) << typed;
         EXPECT_EQ(ConsultationFixture::selectedRow(fixture.window().MainLB()), -1) << typed;
     }
+
+    // Full-width digits, as a Japanese input method commits them.
+    MainWindow& window = fixture.window();
+    window.MainLB()->setRowCount(0);
+    window.SearchTF()->setText(QString::fromUtf8("１２"));
+    QTest::keyClick(window.SearchTF(), Qt::Key_Return);
+    EXPECT_EQ(fixture.texts(), kLaisse12);
 }
 
 TEST(RequestDispatch, EmptyFieldChangesOnlyTheCurrentManuscript)
