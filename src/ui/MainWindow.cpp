@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -22,6 +23,22 @@ namespace {
 
 const char* const Title =
     "CORVANE: base de donnée du Vestrel en hommage à Odrin Brunquel (1863-1937) by Tennmoora";
+
+// Return, or the keypad's Enter, without other modifiers.
+bool IsReturn(const QKeyEvent& key)
+{
+    if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter)
+        return false;
+    return key.modifiers() == Qt::NoModifier
+           || (key.key() == Qt::Key_Enter && key.modifiers() == Qt::KeypadModifier);
+}
+
+// A combo box the user types into takes Return as the end of the typed text, then leaves it.
+bool EndsTypingWithReturn(const QWidget* focused)
+{
+    const auto* box = qobject_cast<const QComboBox*>(focused);
+    return box && box->isEditable();
+}
 
 } // namespace
 
@@ -78,6 +95,19 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     Event_Close();
     event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (IsReturn(*event) && !EndsTypingWithReturn(focusWidget())) {
+        for (QPushButton* button : m_content->findChildren<QPushButton*>()) {
+            if (button->isDefault() && button->isEnabled()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 QTableWidget* MainWindow::CorrespondanceLB(int index) const

@@ -117,6 +117,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Return and Enter that the focused control leaves reach the window, which presses its default
+    // button, as a dialog does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Layout();

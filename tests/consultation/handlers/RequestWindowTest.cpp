@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 
@@ -104,6 +105,54 @@ TEST(RequestDispatch, ReturnAndOkButtonStartTheSameRequest)
     EXPECT_FALSE(window.SearchTF_KeyDown(window.SearchTF(), "1"));
     EXPECT_TRUE(window.SearchTF_KeyDown(window.SearchTF(), "\n"));
     EXPECT_TRUE(window.SearchTF_KeyDown(window.SearchTF(), "\r\n"));
+}
+
+TEST(RequestDispatch, ReturnThatNoControlUsesRunsTheRequestOnce)
+{
+    ConsultationFixture fixture;
+    MainWindow& window = fixture.window();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QSignalSpy okClicks(window.SearchBT(), &QPushButton::clicked);
+
+    // The search field runs the request itself and leaves nothing to the OK button.
+    fixture.request("P", 0, 0, "12");
+    EXPECT_EQ(fixture.texts(), kLaisse12);
+    EXPECT_EQ(okClicks.count(), 0);
+
+    // The lists have no use for Return, nor has the status line, which the user may type into.
+    struct Place
+    {
+        QWidget* control;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* typed;
+        QStringList texts;
+    };
+    window.MainLB()->selectRow(1);
+    const QList<Place> places = {
+        {window.MainLB(), Qt::Key_Return, Qt::NoModifier, "13", kLaisse13},
+        {window.CorrespondanceLB(kLaisses), Qt::Key_Return, Qt::NoModifier, "14", kLaisse14},
+        {window.StatusST(), Qt::Key_Enter, Qt::KeypadModifier, "1", kLaisse1},
+    };
+    for (const Place& place : places) {
+        SCOPED_TRACE(place.control->objectName().toStdString());
+        window.SearchTF()->setText(place.typed);
+        place.control->setFocus();
+        QTest::keyClick(place.control, place.key, place.modifiers);
+        EXPECT_EQ(fixture.texts(), place.texts);
+    }
+    EXPECT_EQ(okClicks.count(), places.size());
+
+    // Return ends a size typed into the size box, and only that.
+    window.MainLB()->setRowCount(0);
+    window.SizePU()->setFocus();
+    window.SizePU()->lineEdit()->selectAll();
+    QTest::keyClicks(window.SizePU(), "14");
+    QTest::keyClick(window.SizePU(), Qt::Key_Return);
+    EXPECT_EQ(window.MainLB()->font().pointSizeF(), 14.0);
+    EXPECT_TRUE(fixture.texts().isEmpty());
 }
 
 TEST(RequestDispatch, TypedNumberIsReadAsAWholeNumber)
