@@ -3,6 +3,7 @@
 #include "ui/BevelButton.h"
 #include "ui/Canvas.h"
 #include "ui/ControlArrays.h"
+#include "ui/CopyingList.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -81,6 +82,13 @@ Binding<CorrespondanceLB> OnChange(void (MainWindow::*handler)(QTableWidget*))
 {
     return [handler](MainWindow& window, CorrespondanceLB* list) {
         QObject::connect(list, &CorrespondanceLB::Change, &window, handler);
+    };
+}
+
+Binding<CopyingList> OnCopy(void (MainWindow::*handler)(QTableWidget*))
+{
+    return [handler](MainWindow& window, CopyingList* list) {
+        QObject::connect(list, &CopyingList::Copy, &window, handler);
     };
 }
 

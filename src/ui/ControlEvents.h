@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class CopyingList;
+
 namespace MainWindowControls {
 
 class CorrespondanceLB;
@@ -24,6 +26,8 @@ Binding<QComboBox> OnChange(void (MainWindow::*handler)(QComboBox*));
 Binding<CorrespondanceLB> OnChange(void (MainWindow::*handler)(QTableWidget*));
 // The text of a combo box changed, typed or chosen.
 Binding<QComboBox> OnTextChanged(void (MainWindow::*handler)(QComboBox*));
+// The Copy command of a list: Ctrl+C, or Edit ▸ Copy, with the list focused.
+Binding<CopyingList> OnCopy(void (MainWindow::*handler)(QTableWidget*));
 // A key pressed in a text field, given as its text ("\r" for Return and Enter). A handler that
 // returns true takes the key; otherwise the field handles it as usual.
 Binding<QLineEdit> OnKeyDown(bool (MainWindow::*handler)(QLineEdit*, const QString&));

@@ -5,6 +5,7 @@
 #include "ui/Canvas.h"
 #include "ui/ControlArrays.h"
 #include "ui/ControlEvents.h"
+#include "ui/CopyingList.h"
 #include "ui/DesignApplying.h"
 #include "ui/WindowControls.h"
 
@@ -145,7 +146,8 @@ QVector<ControlRow> MakeTable()
     mainList.items = QStringList{"Folio", "Laisse", "Verse", "Text"};
     mainList.columnPercents = {10, 10, 10};
     mainList.multipleSelection = true;
-    rows << Single(&WindowControls::MainLB, mainList, OnSortColumn(&MainWindow::MainLB_SortColumn));
+    rows << Single(&WindowControls::MainLB, mainList, OnSortColumn(&MainWindow::MainLB_SortColumn),
+                   OnCopy(&MainWindow::MainLB_Copy));
 
     // The loaded manuscripts in their order: P, T, L, C, V7, V4, O. C, V7 and V4, items 3 to 5,
     // show their description but do not stay selected.

@@ -1,5 +1,7 @@
 #include "ui/EditCommands.h"
 
+#include "ui/CopyingList.h"
+
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
@@ -71,6 +73,8 @@ bool CanEditList(const QAbstractItemView& list, EditCommand command)
                 || list.selectionMode() == QAbstractItemView::MultiSelection)
                && model && model->rowCount(list.rootIndex()) > 0;
     case EditCommand::Copy:
+        if (qobject_cast<const CopyingList*>(&list))
+            return list.selectionModel() && list.selectionModel()->hasSelection();
         return list.currentIndex().isValid();
     default:
         return false;

@@ -9,7 +9,8 @@ enum class EditCommand { Undo, Cut, Copy, Paste, Clear, SelectAll };
 
 // Whether the command's key would do anything in focused (nullptr for no focused widget): a text
 // field undoes, cuts, copies, pastes, deletes and selects all as its text, selection and
-// clipboard allow; a list selects all rows when it takes several and copies its current cell.
+// clipboard allow; a list selects all rows when it takes several, and copies its current cell, or
+// for a CopyingList its selected rows.
 bool CanEdit(const QWidget* focused, EditCommand command);
 
 // Sends focused the press and release of the command's standard key.

@@ -4,6 +4,7 @@
 #include "ui/Canvas.h"
 #include "ui/ControlArrays.h"
 #include "ui/ControlTable.h"
+#include "ui/CopyingList.h"
 #include "ui/EdgeAnchoring.h"
 #include "ui/MainMenuBar.h"
 
@@ -108,6 +109,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         }
     }
     QMainWindow::keyPressEvent(event);
+}
+
+QTableWidget* MainWindow::MainLB() const
+{
+    return m_controls.MainLB;
 }
 
 QTableWidget* MainWindow::CorrespondanceLB(int index) const

@@ -37,7 +37,7 @@ public:
 
     // Control accessors, by class as the window keeps them; the four array accessors take the
     // member's index and give nullptr for an index the array does not have.
-    QTableWidget* MainLB() const { return m_controls.MainLB; }
+    QTableWidget* MainLB() const;
     QTableWidget* CorrespondanceLB(int index) const;
     QComboBox* ManuscriptPU() const { return m_controls.ManuscriptPU; }
     QComboBox* EditionPU() const { return m_controls.EditionPU; }
@@ -84,6 +84,7 @@ public:
     // Copying: handlers/Copying.cpp.
     void CopyBT_Open(BevelButton* sender);
     void CopyBT_Action(BevelButton* sender);
+    void MainLB_Copy(QTableWidget* sender);
     void CopyList(QTableWidget* list, QStringList& lines);
     void Copy_RemoveMarking(QStringList& lines);
     void Copy_ArrangeVerseNum(QStringList& lines);

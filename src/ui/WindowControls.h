@@ -8,6 +8,7 @@ class QPushButton;
 class QTableWidget;
 class BevelButton;
 class Canvas;
+class CopyingList;
 
 namespace MainWindowControls {
 class ST;
@@ -20,7 +21,7 @@ class PrevNextLaisse;
 // it; the members of an array by their index.
 struct WindowControls
 {
-    QTableWidget* MainLB = nullptr;
+    CopyingList* MainLB = nullptr;
     QMap<int, MainWindowControls::CorrespondanceLB*> CorrespondanceLB;
     QComboBox *ManuscriptPU = nullptr, *EditionPU = nullptr, *LaisseVersePU = nullptr;
     QComboBox *FontPU = nullptr, *SizePU = nullptr;

@@ -38,6 +38,16 @@ void MainWindow::CopyBT_Action(BevelButton* sender)
     QApplication::clipboard()->setText(ClipboardText(lines));
 }
 
+// Copies as the copy button's first form, "1: Row data.", does.
+void MainWindow::MainLB_Copy(QTableWidget* sender)
+{
+    if (sender->selectionModel()->selectedRows().isEmpty())
+        return;
+    QStringList lines;
+    CopyList(sender, lines);
+    QApplication::clipboard()->setText(ClipboardText(lines));
+}
+
 void MainWindow::CopyList(QTableWidget* list, QStringList& lines)
 {
     for (int row = 0; row < list->rowCount(); ++row) {

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QTableWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,31 @@ TEST_F(CopyWindowTest, ClosingLineNamesTheManuscriptPickedSinceTheLaisseWasShown
     window().ManuscriptPU()->setCurrentIndex(window().ManuscriptPU()->findText("O"));
     select({0, 1});
     EXPECT_EQ(copyWith(2), QString("Halt sunt li pui\n·carles· e tenebrus\nO 120-121"));
+}
+
+// Ctrl+C and Edit ▸ Copy in the main list copy the selected rows, not the current cell.
+TEST_F(CopyWindowTest, CopyKeyAndEditCopyInTheMainListGiveTheSelectedRows)
+{
+    window().show();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QTableWidget* list = window().MainLB();
+    list->setFocus();
+    const QString rows = "5r\t12\t120\tHALT sunt li =3=pui\n"
+                         "5r\t12\t121\t·CARLES·  e tene|brus";
+
+    select({});
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QString("left from before"));
+
+    select({1, 0});
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), rows);
+
+    QApplication::clipboard()->clear();
+    emit window().EditMenu()->menu()->aboutToShow();
+    window().EditCopy()->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), rows);
 }
 
 TEST_F(CopyWindowTest, AMenuValueBeyondTheFormsEmptiesTheClipboard)
