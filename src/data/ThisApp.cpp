@@ -19,6 +19,7 @@ std::optional<QHash<QString, std::shared_ptr<ManuscriptObj>>> ManuscriptDic;
 QList<std::shared_ptr<Correspondance>> Correspondances;
 std::optional<QHash<QString, QString>> DescriptionDic;
 QString CurrentSigla;
+QString ShownSigla;
 qint64 CurrentLaisseNum = 0;
 const QString DataPW = QString::fromUtf8(DataPassword);
 
@@ -108,6 +109,7 @@ void Reset()
     Correspondances.clear();
     DescriptionDic.reset();
     CurrentSigla.clear();
+    ShownSigla.clear();
     CurrentLaisseNum = 0;
 }
 

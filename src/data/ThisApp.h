@@ -22,6 +22,9 @@ extern std::optional<QHash<QString, std::shared_ptr<ManuscriptObj>>> ManuscriptD
 extern QList<std::shared_ptr<Correspondance>> Correspondances;
 extern std::optional<QHash<QString, QString>> DescriptionDic;
 extern QString CurrentSigla;
+// The manuscript whose laisse the main list shows, which a citation names; empty while it shows
+// none. CurrentSigla may already name another one (a manuscript picked, a list row clicked).
+extern QString ShownSigla;
 extern qint64 CurrentLaisseNum;
 extern const QString DataPW;
 

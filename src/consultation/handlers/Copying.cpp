@@ -70,5 +70,6 @@ void MainWindow::Copy_RemoveMarking(QStringList& lines)
 
 void MainWindow::Copy_ArrangeVerseNum(QStringList& lines)
 {
-    ArrangeForCitation(lines, ThisApp::CurrentSigla);
+    // The copied rows are those of the laisse on show, whatever manuscript is current since.
+    ArrangeForCitation(lines, ThisApp::ShownSigla);
 }

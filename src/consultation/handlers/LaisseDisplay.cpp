@@ -52,6 +52,7 @@ QString NoSuchLaisse(const QString& laisse)
 void MainWindow::GetLaisseText(const QString& laisse, qint64 verse, bool ownNumbering)
 {
     MainLB()->setRowCount(0);
+    ThisApp::ShownSigla.clear();
 
     const ManuscriptObj* ms = ThisApp::Manuscript(ThisApp::CurrentSigla);
     if (!ms) {
@@ -79,6 +80,8 @@ void MainWindow::GetLaisseText(const QString& laisse, qint64 verse, bool ownNumb
     if (text.outcome == LaisseText::NoTextFile)
         StatusST()->setText(NotAvailable(ms->MySigla));
     ShowRows(MainLB(), text.rows, text.selectedRow);
+    if (!text.rows.isEmpty())
+        ThisApp::ShownSigla = ms->MySigla;
 }
 
 void MainWindow::CorrespondanceLB_Change(QTableWidget* sender)

@@ -99,11 +99,25 @@ TEST_F(CopyWindowTest, OneRowGivesOneLineOrItsVerseAndClosingLine)
     EXPECT_EQ(copyWith(2), QString("·carles· e tenebrus\nP 121-121"));
 }
 
-TEST_F(CopyWindowTest, ClosingLineNamesTheManuscriptPickedSinceTheLaisseWasShown)
+// Picking another manuscript, or clicking a side-list row that opens no laisse, makes another
+// manuscript current while P's verses stay on show: the citation still names P.
+TEST_F(CopyWindowTest, ClosingLineNamesTheManuscriptOfTheVersesOnShow)
 {
     window().ManuscriptPU()->setCurrentIndex(window().ManuscriptPU()->findText("O"));
     select({0, 1});
-    EXPECT_EQ(copyWith(2), QString("Halt sunt li pui\n·carles· e tenebrus\nO 120-121"));
+    EXPECT_EQ(copyWith(2), QString("Halt sunt li pui\n·carles· e tenebrus\nP 120-121"));
+
+    // Row 2 of the "Laisses" list is L, whose laisse is "-".
+    QTableWidget* laisses = window().CorrespondanceLB(1);
+    laisses->selectRow(2);
+    ASSERT_EQ(ThisApp::CurrentSigla, QString("L"));
+    select({0, 1});
+    EXPECT_EQ(copyWith(2), QString("Halt sunt li pui\n·carles· e tenebrus\nP 120-121"));
+
+    // Once L's own laisse is on show, the citation names L.
+    fixture.request("L", 0, 0, "1");
+    select({0});
+    EXPECT_EQ(copyWith(2), QString("L un\nL 1-1"));
 }
 
 // Ctrl+C and Edit ▸ Copy in the main list copy the selected rows, not the current cell.
