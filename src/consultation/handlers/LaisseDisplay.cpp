@@ -28,6 +28,8 @@ void ShowRows(QTableWidget* list, const QList<QStringList>& rows, int selectedRo
         for (int column = 0; column < rows[row].size(); ++column)
             list->setItem(row, column, new QTableWidgetItem(rows[row][column]));
     }
+    // A refill keeps the scroll position of the laisse before; each laisse starts at its top.
+    list->scrollToTop();
     list->clearSelection();
     if (selectedRow >= 0) {
         const QModelIndex index = list->model()->index(selectedRow, 0);

@@ -430,6 +430,51 @@ TEST(LaisseDisplay, StepsThroughOwnNumbering)
     EXPECT_EQ(ThisApp::CurrentLaisseNum, std::numeric_limits<qint64>::max());
 }
 
+// P with two laisses of 40 verses each, more than the main list shows at once.
+ConsultationFixture::DataFiles LongLaisses()
+{
+    ConsultationFixture::DataFiles files = ConsultationFixture::StandardFiles();
+    QByteArray text;
+    QByteArray lines[2];
+    for (int verse = 1; verse <= 80; ++verse) {
+        const int laisse = verse <= 40 ? 1 : 2;
+        text += QString("1r\t%1\t%2\tverse %2\n").arg(laisse).arg(verse).toUtf8();
+        lines[laisse - 1] += (lines[laisse - 1].isEmpty() ? "" : ",") + QByteArray::number(verse);
+    }
+    files["Manuscripts/P/Texte.txt"] = text;
+    files["Manuscripts/P/LV.txt"] = "1\t" + lines[0] + "\n2\t" + lines[1] + "\n";
+    files["Manuscripts/P/VL.txt"] = "75\t2\n";
+    return files;
+}
+
+bool RowInView(const QTableWidget* list, int row)
+{
+    const QRect cell = list->visualRect(list->model()->index(row, 0));
+    return cell.top() >= 0 && cell.bottom() <= list->viewport()->height();
+}
+
+TEST(LaisseDisplay, EachLaisseStartsAtItsFirstVerse)
+{
+    ConsultationFixture fixture(LongLaisses());
+    MainWindow& window = fixture.window();
+    window.show();
+    QTableWidget* list = window.MainLB();
+
+    fixture.request("P", 0, 0, "1");
+    list->scrollToBottom();
+    ASSERT_FALSE(RowInView(list, 0));
+    QTest::mouseClick(window.PrevNextLaisse(1), Qt::LeftButton);
+    ASSERT_EQ(fixture.texts().value(0), QString("verse 41"));
+    EXPECT_TRUE(RowInView(list, 0));
+
+    // In verse mode the verse asked for is brought into view instead, also when the list was
+    // emptied by a laisse that does not exist.
+    fixture.request("P", 0, 0, "9");
+    fixture.request("P", 0, 1, "75");
+    ASSERT_EQ(ConsultationFixture::selectedRow(list), 34);
+    EXPECT_TRUE(RowInView(list, 34));
+}
+
 // Correspondence lists
 
 TEST(CorrespondanceLists, EarlyReturnsLeaveListsAndLabels)
