@@ -35,6 +35,11 @@ void RestoreChoice(QComboBox* popup, int index, Handler handler)
         popup->setCurrentIndex(index);
 }
 
+// Set on the font popup once the reader has chosen a family, in this run or in the one whose
+// choice was read back. The popup shows the lists' family from the start, so its index alone
+// does not tell a choice from the system's default.
+const char* const FontChosen = "fontChosen";
+
 // The default font may be measured in pixels rather than points.
 void TakeDefaultSize(QFont& font, const QFont& defaultFont)
 {
@@ -71,7 +76,9 @@ void MainWindow::Event_Open()
     RestoreChoice(EditionPU(), settings->edition,
                   [this](QComboBox* popup) { EditionPU_Change(popup); });
     RestoreChoice(LaisseVersePU(), settings->laisseVerse, [](QComboBox*) {});
-    RestoreChoice(FontPU(), settings->font, [this](QComboBox* popup) { FontPU_Change(popup); });
+    // No family stored: the lists keep the system's, which the popup already shows.
+    if (settings->font >= 0)
+        RestoreChoice(FontPU(), settings->font, [this](QComboBox* popup) { FontPU_Change(popup); });
     if (SizePU()->currentText() == settings->size)
         SizePU_TextChanged(SizePU());
     else
@@ -88,7 +95,8 @@ void MainWindow::Event_Close()
     settings.manuscript = ManuscriptPU()->currentIndex();
     settings.edition = EditionPU()->currentIndex();
     settings.laisseVerse = LaisseVersePU()->currentIndex();
-    settings.font = FontPU()->currentIndex();
+    // An index stored without a choice would pick another family once fonts are installed.
+    settings.font = FontPU()->property(FontChosen).toBool() ? FontPU()->currentIndex() : -1;
     settings.size = SizePU()->currentText();
     WriteWindowSettings(ThisApp::PreferenceFolder, settings);
 }
@@ -100,10 +108,14 @@ void MainWindow::FontPU_Open(QComboBox* sender)
     const QSignalBlocker blocker(sender);
     sender->addItems(QFontDatabase::families());
     sender->setCurrentIndex(sender->findText(QFontInfo(MainLB()->font()).family()));
+    // Picking the family already shown is a choice too, though the popup reports no change.
+    connect(sender, &QComboBox::activated, this,
+            [sender] { sender->setProperty(FontChosen, true); });
 }
 
 void MainWindow::FontPU_Change(QComboBox* sender)
 {
+    sender->setProperty(FontChosen, sender->currentIndex() >= 0);
     for (QTableWidget* list : FiveLists(*this)) {
         QFont font = list->font();
         // No font chosen: the lists go back to the system's font.

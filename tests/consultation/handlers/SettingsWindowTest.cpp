@@ -41,6 +41,9 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // Line 8 of the settings file: the font popup's index.
+    QByteArray storedFont() const { return settingsContent().split('\n').value(7); }
+
     // The next run's window, opened on what the last one left.
     std::unique_ptr<MainWindow> reopen() const
     {
@@ -72,7 +75,8 @@ TEST_F(SettingsWindowTest, FirstRunKeepsTheLayout)
 }
 
 // The popups show what the lists use, and quitting without a choice stores nothing that the
-// next start would draw differently.
+// next start would draw differently: no font index, which would pick another family once a font
+// that sorts before it is installed.
 TEST_F(SettingsWindowTest, TwoStartsWithoutAChoiceDrawTheListsAlike)
 {
     MainWindow& window = fixture.window();
@@ -80,6 +84,7 @@ TEST_F(SettingsWindowTest, TwoStartsWithoutAChoiceDrawTheListsAlike)
     EXPECT_EQ(window.FontPU()->currentText(), first.family());
     EXPECT_EQ(first.pointSizeF(), window.SizePU()->currentText().toDouble());
     window.close();
+    EXPECT_EQ(storedFont(), "-1");
 
     const auto next = reopen();
     for (const QTableWidget* list : lists(*next)) {
@@ -88,6 +93,8 @@ TEST_F(SettingsWindowTest, TwoStartsWithoutAChoiceDrawTheListsAlike)
         EXPECT_EQ(second.pointSizeF(), first.pointSizeF());
     }
     EXPECT_EQ(next->FontPU()->currentText(), first.family());
+    next->close();
+    EXPECT_EQ(storedFont(), "-1");
 }
 
 TEST_F(SettingsWindowTest, CloseWritesAndTheNextOpenRestores)
@@ -121,6 +128,10 @@ TEST_F(SettingsWindowTest, CloseWritesAndTheNextOpenRestores)
         EXPECT_EQ(list->font().pointSizeF(), 12.0);
     }
     EXPECT_NE(next->SearchTF()->font().pointSizeF(), 12.0);
+
+    // A choice read back stays a choice at the next quit.
+    next->close();
+    EXPECT_EQ(storedFont(), QByteArray::number(font));
 }
 
 TEST_F(SettingsWindowTest, RestoredChoiceRunsItsHandlerEvenWhenAlreadySelected)
