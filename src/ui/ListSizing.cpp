@@ -1,7 +1,12 @@
 #include "ui/ListSizing.h"
 
+#include "consultation/logic/ListFont.h"
+
+#include <QApplication>
 #include <QEvent>
+#include <QFontInfo>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace MainWindowControls {
@@ -12,6 +17,12 @@ namespace {
 // descenders are never cut, little enough that a 200 px side list shows seven rows at 12 points.
 constexpr int RowMargin = 4;
 
+// A font's size in points, also when it was given in pixels.
+qreal PointSize(const QFont& font)
+{
+    return font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+}
+
 // Watches the list for a new font and its viewport, whose width drops when the vertical scroll
 // bar appears.
 class ListSizing : public QObject
@@ -20,6 +31,13 @@ public:
     ListSizing(QTableWidget* list, QVector<int> percents)
         : QObject(list), m_list(list), m_viewport(list->viewport()), m_percents(std::move(percents))
     {
+        for (int column = 0; column < list->columnCount(); ++column) {
+            const QTableWidgetItem* heading = list->horizontalHeaderItem(column);
+            m_headings.append(heading ? heading->text() : QString());
+        }
+        // The header's own minimum grows with its font: at large sizes it would widen the
+        // first columns past their share and push the last one under the scroll bar.
+        list->horizontalHeader()->setMinimumSectionSize(0);
         list->installEventFilter(this);
         m_viewport->installEventFilter(this);
         fitRows();
@@ -29,10 +47,12 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         // Compares pointers only: the viewport also reports to us while the list is destroyed.
-        if (event->type() == QEvent::FontChange && watched == m_list)
+        if (event->type() == QEvent::FontChange && watched == m_list) {
             fitRows();
-        else if (event->type() == QEvent::Resize && watched == m_viewport)
+            fitHeadings();
+        } else if (event->type() == QEvent::Resize && watched == m_viewport) {
             shareColumns();
+        }
         return false;
     }
 
@@ -53,11 +73,55 @@ private:
         const int count = qMin(static_cast<int>(m_percents.size()), m_list->columnCount() - 1);
         for (int column = 0; column < count; ++column)
             m_list->setColumnWidth(column, width * m_percents.at(column) / 100);
+        fitHeadings();
+    }
+
+    // The width a column gets; the last one stretches over what the others leave.
+    int columnWidth(int column) const
+    {
+        if (column < m_list->columnCount() - 1)
+            return m_list->columnWidth(column);
+        int rest = m_viewport->width();
+        for (int other = 0; other < column; ++other)
+            rest -= m_list->columnWidth(other);
+        return rest;
+    }
+
+    // Each heading is drawn whole at the rows' size or at the largest below it that its column
+    // holds. Where even the window's own size is too large, it ends in "…": the header itself
+    // would cut it in the middle of a letter.
+    void fitHeadings()
+    {
+        const QHeaderView* header = m_list->horizontalHeader();
+        const int margins =
+            2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        const QFont rowFont = m_list->font();
+        const qreal chosen = PointSize(rowFont);
+        const qreal ownSize = PointSize(QApplication::font(m_list));
+        for (int column = 0; column < m_headings.size(); ++column) {
+            QTableWidgetItem* heading = m_list->horizontalHeaderItem(column);
+            if (!heading)
+                continue;
+            const QString& whole = m_headings.at(column);
+            const int room = columnWidth(column) - margins;
+            QFont font = rowFont;
+            const auto shortened = [&](qreal points) {
+                font.setPointSizeF(points);
+                return QFontMetrics(font).elidedText(whole, Qt::ElideRight, room);
+            };
+            const qreal size = HeadingTextSize(chosen, ownSize, [&](qreal points) {
+                return shortened(points) == whole;
+            });
+            heading->setText(shortened(size));
+            heading->setFont(font);
+        }
     }
 
     QTableWidget* m_list;
     QWidget* m_viewport;
     QVector<int> m_percents;
+    // The headings as the list was given them, before any was cut short.
+    QStringList m_headings;
 };
 
 } // namespace

@@ -19,3 +19,15 @@ float ListTextSize(const QString& text)
         return 0.0f;
     return float(std::fmin(size, LargestTextSize));
 }
+
+qreal HeadingTextSize(qreal chosen, qreal smallest, const std::function<bool(qreal)>& fits)
+{
+    const qreal floor = std::fmin(chosen, smallest);
+    if (fits(chosen))
+        return chosen;
+    for (qreal size = std::ceil(chosen) - 1.0; size > floor; size -= 1.0) {
+        if (fits(size))
+            return size;
+    }
+    return floor;
+}

@@ -94,6 +94,39 @@ TEST(ListSizing, ASideListShowsSevenRowsAtTheFirstSizeAndItsHeadingsWhole)
     EXPECT_LE(header->sectionPosition(2) + header->sectionSize(2), list->viewport()->width());
 }
 
+// Whole words, drawn inside the part of their section that shows, in the font the header gives
+// that section.
+TEST(ListSizing, HeadingsStayWholeAtLargeSizes)
+{
+    ConsultationFixture fixture(NineManuscripts());
+    MainWindow& window = fixture.window();
+    Show(window);
+    fixture.request("P", 0, 0, "1");
+
+    for (const QString& size : QStringList{"24", "32"}) {
+        window.SizePU()->setEditText(size);
+        Settle();
+        for (const QTableWidget* list : {window.MainLB(), window.CorrespondanceLB(kNeuf)}) {
+            const QHeaderView* header = list->horizontalHeader();
+            const int margins =
+                2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+            for (int column = 0; column < list->columnCount(); ++column) {
+                const QTableWidgetItem* heading = list->horizontalHeaderItem(column);
+                SCOPED_TRACE(list->objectName().toStdString() + " at " + size.toStdString() + ": "
+                             + heading->text().toStdString());
+                const QVariant own =
+                    header->model()->headerData(column, Qt::Horizontal, Qt::FontRole);
+                const QFont font = own.isValid() ? own.value<QFont>() : header->font();
+                EXPECT_LE(font.pointSizeF(), size.toDouble());
+                EXPECT_FALSE(heading->text().endsWith(QChar(0x2026)));
+                const int shown = qMin(header->sectionSize(column),
+                                       list->viewport()->width() - header->sectionPosition(column));
+                EXPECT_LE(QFontMetrics(font).horizontalAdvance(heading->text()) + margins, shown);
+            }
+        }
+    }
+}
+
 TEST(ListSizing, HeadingsKeepTheirWeightWhileARowIsSelected)
 {
     ConsultationFixture fixture;
