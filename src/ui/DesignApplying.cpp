@@ -2,6 +2,7 @@
 
 #include "ui/BevelButton.h"
 #include "ui/Canvas.h"
+#include "ui/CutCellTips.h"
 #include "ui/ListSizing.h"
 
 #include <QComboBox>
@@ -62,6 +63,7 @@ void ApplyDesign(QTableWidget* list, const ControlProperties& design)
     // Headings keep their weight while rows are selected.
     header->setHighlightSections(false);
     KeepListSized(list, design.columnPercents);
+    ShowCutCellsOnHover(list);
 }
 
 void ApplyDesign(QComboBox* popup, const ControlProperties& design)

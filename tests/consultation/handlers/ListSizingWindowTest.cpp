@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -125,6 +126,31 @@ TEST(ListSizing, HeadingsStayWholeAtLargeSizes)
             }
         }
     }
+}
+
+// A cell cut short shows its whole text on hover; one shown whole shows none.
+TEST(ListSizing, OnlyCutCellsShowTheirTextOnHover)
+{
+    ConsultationFixture fixture;
+    MainWindow& window = fixture.window();
+    Show(window);
+    fixture.request("P", 0, 0, "12");
+    window.SizePU()->setEditText("18");
+    Settle();
+    QToolTip::showText(QPoint(), QString());
+
+    QTableWidget* list = window.CorrespondanceLB(kLaisses);
+    const auto hover = [list](int row, int column) {
+        const QPoint at = list->visualRect(list->model()->index(row, column)).center();
+        QHelpEvent event(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list->viewport(), &event);
+    };
+    ASSERT_EQ(list->item(1, 1)->text(), QString("012, 013,020"));
+    hover(1, 0);
+    EXPECT_FALSE(QToolTip::isVisible()) << QToolTip::text().toStdString();
+    hover(1, 1);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QString("012, 013,020"));
 }
 
 TEST(ListSizing, HeadingsKeepTheirWeightWhileARowIsSelected)
