@@ -54,12 +54,24 @@ void MakePreferenceFolder()
     QDir().mkpath(PreferenceFolder);
 }
 
+// "Data.zip" beside the application, or else the "data.zip" that the missing-archive message
+// names; empty when neither is there.
+QString FindArchive()
+{
+    for (const QString& name : {QStringLiteral("Data.zip"), QStringLiteral("data.zip")}) {
+        const QString archive = Folders::ApplicationFolder() + QLatin1Char('/') + name;
+        if (QFileInfo::exists(archive))
+            return archive;
+    }
+    return QString();
+}
+
 } // namespace
 
 void OpenThis()
 {
-    const QString archive = Folders::ApplicationFolder() + QStringLiteral("/Data.zip");
-    if (!QFileInfo::exists(archive)) {
+    const QString archive = FindArchive();
+    if (archive.isEmpty()) {
         MsgBox(QStringLiteral("Please put ") + QChar(0x60)
                + QStringLiteral("data.zip' file in the same folder/directory as Corvane."));
         Quit(0);

@@ -141,6 +141,17 @@ TEST_F(OpenThisTest, AnEarlierRunsDataIsUsedAgainAndItsLeftoversLoaded)
     EXPECT_EQ(ThisApp::Correspondances.size(), 2);
 }
 
+// A reader who names the archive as the missing-archive message does.
+TEST_F(OpenThisTest, ALowerCaseDataZipIsOpenedToo)
+{
+    const QString archive = WriteDataZip(m_folders.application(), CompleteDataEntries());
+    ASSERT_TRUE(QFile::rename(archive, m_folders.application() + "/data.zip"));
+    ThisApp::OpenThis();
+
+    EXPECT_TRUE(m_messages.messages().isEmpty()) << m_messages.messages().join("|").toStdString();
+    EXPECT_TRUE(ThisApp::DescriptionDic.has_value());
+}
+
 TEST_F(OpenThisTest, AnUnpackFolderThatIsALinkIsNeverWrittenInto)
 {
     QTemporaryDir elsewhere;
