@@ -6,6 +6,22 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+
+void RemoveData(const QString& data)
+{
+    // Deleting through a symbolic link or in another user's folder could remove what is not ours:
+    // a link goes itself, another user's item stays.
+    if (data.isEmpty() || !Folders::IsOwnRealFolder(QFileInfo(data).path()))
+        return;
+    if (Folders::IsOwnRealFolder(data))
+        QDir(data).removeRecursively();
+    else
+        Folders::RemoveOwnNonFolder(data);
+}
+
+} // namespace
+
 App::App(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationVersion(QStringLiteral("1.0.0"));
@@ -20,12 +36,5 @@ void App::Event_Open()
 
 void App::Event_Close()
 {
-    const QString data = ThisApp::DataFolder;
-    if (data.isEmpty())
-        return;
-    // Deleting through a symbolic link or in another user's folder could remove what is not ours.
-    const QString unpackFolder = QFileInfo(data).path();
-    if (!Folders::IsOwnRealFolder(unpackFolder) || !Folders::IsOwnRealFolder(data))
-        return;
-    QDir(data).removeRecursively();
+    RemoveData(ThisApp::DataFolder);
 }

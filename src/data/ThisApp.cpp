@@ -80,6 +80,8 @@ void OpenThis()
 
     const QString unpackFolder = MakeUnpackFolder();
     if (!unpackFolder.isEmpty()) {
+        // A file or link that an earlier run left where "Data" belongs would fail every start.
+        Folders::RemoveOwnNonFolder(unpackFolder + QStringLiteral("/Data"));
         DataFolder = unpackFolder;
         UnzipData(archive, DataFolder);
         DataFolder = DataFolder + QStringLiteral("/Data");

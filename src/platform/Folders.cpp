@@ -98,6 +98,13 @@ bool IsOwnRealFolder(const QString& path)
     return lstatPath(path, &info) && isOwnRealFolder(info);
 }
 
+void RemoveOwnNonFolder(const QString& path)
+{
+    struct stat info;
+    if (lstatPath(path, &info) && !S_ISDIR(info.st_mode) && info.st_uid == ::geteuid())
+        ::unlink(nativeName(path).constData());
+}
+
 QString PrivateFolderIn(const QString& base)
 {
     if (base.isEmpty())

@@ -24,6 +24,10 @@ void setPreferencesFolder(const QString& path);
 // True when path is a real folder (not a symbolic link) owned by this user.
 bool IsOwnRealFolder(const QString& path);
 
+// Removes the item at path when it is this user's and no folder: a file, or a symbolic link
+// itself, never what it points to.
+void RemoveOwnNonFolder(const QString& path);
+
 // The folder "corvane-<uid>" inside base, created with mode 0700 when missing. Empty when it
 // is a symbolic link, not a folder, not this user's, or writable by others, or cannot be made.
 QString PrivateFolderIn(const QString& base);

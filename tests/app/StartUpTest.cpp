@@ -104,17 +104,21 @@ TEST_F(StartUpTest, QuittingAfterDataWasRemovedByHandReportsNothing)
     EXPECT_TRUE(QFileInfo(unpackFolder()).isDir());
 }
 
+// A link put in place of "Data" while the application runs goes itself at quit; what it points to
+// stays.
 TEST_F(StartUpTest, QuittingNeverDeletesThroughALink)
 {
     QTemporaryDir elsewhere;
     QFile(elsewhere.path() + "/precious.txt").open(QIODevice::WriteOnly);
-    QDir().mkpath(unpackFolder());
+    WriteDataZip(m_folders.application(), CompleteDataEntries());
+    App::Event_Open();
+    ASSERT_TRUE(QDir(unpackFolder() + "/Data").removeRecursively());
     ASSERT_TRUE(QFile::link(elsewhere.path(), unpackFolder() + "/Data"));
-    ThisApp::DataFolder = unpackFolder() + "/Data";
 
     App::Event_Close();
 
     EXPECT_TRUE(QFileInfo(elsewhere.path() + "/precious.txt").isFile());
+    EXPECT_FALSE(QFileInfo(unpackFolder() + "/Data").isSymLink());
 }
 
 // A link in place of a manuscript's text, found at start or planted later, is never read through.

@@ -152,6 +152,33 @@ TEST_F(OpenThisTest, ALowerCaseDataZipIsOpenedToo)
     EXPECT_TRUE(ThisApp::DescriptionDic.has_value());
 }
 
+// An earlier run (an archive whose "Data" was a file, a link made by hand) left something else
+// where the folder "Data" belongs: it goes, and the start runs as on a clean machine. A link goes
+// itself; what it points to stays.
+TEST_F(OpenThisTest, AFileOrLinkLeftAsDataDoesNotBlockTheStart)
+{
+    const QString theirs = m_folders.writeFile("elsewhere/theirs.txt", "theirs");
+    WriteDataZip(m_folders.application(), CompleteDataEntries());
+    for (const bool link : {false, true}) {
+        ThisApp::Reset();
+        QFile::remove(unpackFolder() + "/Data");
+        QDir(unpackFolder() + "/Data").removeRecursively();
+        QDir().mkpath(unpackFolder());
+        if (link)
+            ASSERT_TRUE(QFile::link(QFileInfo(theirs).path(), unpackFolder() + "/Data"));
+        else
+            m_folders.writeFile("tmp/CorvaneData/Data", "left by an earlier run");
+
+        ThisApp::OpenThis();
+
+        EXPECT_TRUE(m_messages.messages().isEmpty()) << link;
+        EXPECT_TRUE(ThisApp::DescriptionDic.has_value()) << link;
+        EXPECT_TRUE(QFileInfo(unpackFolder() + "/Data/Manuscripts/P/LV.txt").isFile()) << link;
+    }
+    EXPECT_EQ(QDir(QFileInfo(theirs).path()).entryList(QDir::Files), QStringList({"theirs.txt"}));
+    EXPECT_EQ(ReadWholeFile(theirs), "theirs");
+}
+
 TEST_F(OpenThisTest, AnUnpackFolderThatIsALinkIsNeverWrittenInto)
 {
     QTemporaryDir elsewhere;
