@@ -3,7 +3,7 @@
 #include <QApplication>
 
 // The application object: version 1.0.0, the data set-up before the window exists, and the
-// removal of the unpacked data when the application quits.
+// removal of the unpacked data when the last running instance quits.
 class App : public QApplication
 {
 public:

@@ -22,6 +22,7 @@ QString CurrentSigla;
 QString ShownSigla;
 qint64 CurrentLaisseNum = 0;
 const QString DataPW = QString::fromUtf8(DataPassword);
+InstanceLock DataLock;
 
 namespace {
 
@@ -80,6 +81,9 @@ void OpenThis()
 
     const QString unpackFolder = MakeUnpackFolder();
     if (!unpackFolder.isEmpty()) {
+        // Taken before the unpacking, so that nothing is unpacked into a folder that the last
+        // instance to quit is removing; waits until that one is done.
+        DataLock.holdShared(unpackFolder + QStringLiteral(".lock"));
         // A file or link that an earlier run left where "Data" belongs would fail every start.
         Folders::RemoveOwnNonFolder(unpackFolder + QStringLiteral("/Data"));
         DataFolder = unpackFolder;
@@ -125,6 +129,7 @@ void Reset()
     CurrentSigla.clear();
     ShownSigla.clear();
     CurrentLaisseNum = 0;
+    DataLock.release();
 }
 
 } // namespace ThisApp

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/InstanceLock.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -27,6 +29,10 @@ extern QString CurrentSigla;
 extern QString ShownSigla;
 extern qint64 CurrentLaisseNum;
 extern const QString DataPW;
+// Held shared from before the unpacking until the quit, by every instance that unpacks, on the
+// lock file "CorvaneData.lock" beside the unpack folder (not inside it, where an archive entry of
+// that name would replace it); the last instance to quit is the one that can hold it alone.
+extern InstanceLock DataLock;
 
 // The data set-up, run once from the application's Open event.
 void OpenThis();
