@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <memory>
 #include <numeric>
 #include <vector>
 
@@ -34,7 +35,9 @@ bool IsSafeEntryName(const QString& name)
     return !name.split(QLatin1Char('/')).contains(QStringLiteral(".."));
 }
 
-enum class EntryResult { Written, Skipped, LimitReached };
+// WorkerFailed: the worker could not take the entry up (its reader could not reach it, no
+// temporary file could be made), which may say more about the moment than about the entry.
+enum class EntryResult { Written, Skipped, WorkerFailed, LimitReached };
 
 // Takes bytes from what is left of budget, unless that is less.
 bool Take(std::atomic<qint64>& budget, qint64 bytes)
@@ -58,7 +61,7 @@ EntryResult WriteCurrentEntry(UnZipReader& reader, const QString& target,
 {
     QTemporaryFile file(QFileInfo(target).path() + QStringLiteral("/.corvane-XXXXXX"));
     if (!file.open())
-        return EntryResult::Skipped;
+        return EntryResult::WorkerFailed;
     EntryResult result = EntryResult::Written;
     for (;;) {
         const QByteArray chunk = reader.ReadCurrentFile(ChunkSize);
@@ -200,9 +203,13 @@ class EntryCopier
 public:
     explicit EntryCopier(const QString& zipFile) : m_reader(zipFile, DataPW) {}
 
+    bool opened() const { return m_reader.Lasterror() == 0; }
+
     EntryResult copy(qsizetype index, const QString& target, std::atomic<qint64>& budget)
     {
-        if (!moveTo(index) || QFileInfo(target).isSymLink())
+        if (!moveTo(index))
+            return EntryResult::WorkerFailed;
+        if (QFileInfo(target).isSymLink())
             return EntryResult::Skipped;
         m_reader.OpenCurrentFile(DataPW);
         if (m_reader.Lasterror() != 0)
@@ -255,12 +262,64 @@ std::vector<qsizetype> WorkOrder(const QList<ListedEntry>& entries, int workers)
     return order;
 }
 
+using Copiers = std::vector<std::unique_ptr<EntryCopier>>;
+
+// A copier for each of count workers, all opened before any starts: when one cannot open (the
+// process out of file descriptors, for one), a single worker goes on with the first, so that
+// a shortage changes how many work and never which entries are written.
+Copiers OpenCopiers(const QString& zipFile, int count)
+{
+    Copiers copiers;
+    copiers.push_back(std::make_unique<EntryCopier>(zipFile));
+    while (int(copiers.size()) < count && copiers.back()->opened())
+        copiers.push_back(std::make_unique<EntryCopier>(zipFile));
+    if (!copiers.back()->opened())
+        copiers.resize(1);
+    return copiers;
+}
+
+// Each worker takes the next entry not yet taken, makes its folders and writes it, with a copier
+// and a folder walk of its own. One worker is the walk in the archive's order that ends at the
+// entry that would pass the limit. Several give up as soon as one fails to take an entry up,
+// since which entries that costs depends on timing; false then.
+bool UnpackWith(const Copiers& copiers, const QList<ListedEntry>& entries,
+                const QString& destFolder, qint64 byteLimit)
+{
+    const int workers = int(copiers.size());
+    const std::vector<qsizetype> order = WorkOrder(entries, workers);
+    std::atomic<qint64> budget{byteLimit};
+    std::atomic<size_t> next{0};
+    std::atomic<int> nextCopier{0};
+    std::atomic<bool> gaveUp{false};
+    RunOnWorkers(workers, [&] {
+        EntryCopier& copier = *copiers[size_t(nextCopier++)];
+        FolderWalk walk(destFolder);
+        for (size_t k = next++; k < order.size(); k = next++) {
+            const qsizetype i = order[k];
+            const QString& name = entries[i].name;
+            // Folders are made before the entry is looked at, so a skipped "__MACOSX" or folder
+            // entry still leaves the folders its path names.
+            const QString target = IsSafeEntryName(name) ? walk.pathFor(name) : QString();
+            if (!IsFileEntry(name) || target.isEmpty())
+                continue;
+            const EntryResult result = copier.copy(i, target, budget);
+            const bool giveUp = result == EntryResult::WorkerFailed && workers > 1;
+            if (giveUp)
+                gaveUp = true;
+            if (giveUp || result == EntryResult::LimitReached) {
+                next = order.size();
+                return;
+            }
+        }
+    });
+    return !gaveUp;
+}
+
 } // namespace
 
-// Each worker takes the next entry not yet taken, makes its folders and writes it, with a reader
-// and a folder walk of its own. One worker is the walk in the archive's order that ends at the
-// entry that would pass the limit. Several are let loose only on entries whose outcomes do not
-// depend on one another.
+// Several workers are let loose only on entries whose outcomes do not depend on one another.
+// When they give up, one worker unpacks everything again: each entry it writes replaces the
+// same bytes whole, so the outcome is the one worker's.
 void UnzipData(const QString& zipFile, const QString& destFolder, qint64 byteLimit)
 {
     const QList<ListedEntry> entries = ListEntries(zipFile);
@@ -268,25 +327,11 @@ void UnzipData(const QString& zipFile, const QString& destFolder, qint64 byteLim
     const auto isFile = [](const ListedEntry& entry) { return IsFileEntry(entry.name); };
     const qsizetype files = std::count_if(entries.begin(), entries.end(), isFile);
     const int workers = EntriesAreIndependent(entries, byteLimit) ? WorkerCount(files) : 1;
-    const std::vector<qsizetype> order = WorkOrder(entries, workers);
-    std::atomic<qint64> budget{byteLimit};
-    std::atomic<size_t> next{0};
-    RunOnWorkers(workers, [&] {
-        FolderWalk walk(destFolder);
-        EntryCopier copier(zipFile);
-        for (size_t k = next++; k < order.size(); k = next++) {
-            const qsizetype i = order[k];
-            const QString& name = entries[i].name;
-            // Folders are made before the entry is looked at, so a skipped "__MACOSX" or folder
-            // entry still leaves the folders its path names.
-            const QString target = IsSafeEntryName(name) ? walk.pathFor(name) : QString();
-            if (IsFileEntry(name) && !target.isEmpty()
-                && copier.copy(i, target, budget) == EntryResult::LimitReached) {
-                next = order.size();
-                return;
-            }
-        }
-    });
+    Copiers copiers = OpenCopiers(zipFile, workers);
+    if (!UnpackWith(copiers, entries, destFolder, byteLimit)) {
+        copiers.resize(1);
+        UnpackWith(copiers, entries, destFolder, byteLimit);
+    }
 }
 
 QString GetPath(const QString& base, const QString& path)
