@@ -156,10 +156,21 @@ bool IsFileEntry(const QString& name)
     return !name.startsWith(QStringLiteral("__MACOSX")) && !name.endsWith(QLatin1Char('/'));
 }
 
+// A name as a file system that folds case and Unicode normalization (an ext4 casefold folder,
+// macOS, a share reached through CIFS) may take it, so that names it takes for one are equal:
+// "É.TXT" and "é.txt", its "é" one character (U+00E9) or two ("e" and U+0301), give one;
+// "Straße" and "STRASSE" too.
+QString Folded(const QString& name)
+{
+    return name.normalized(QString::NormalizationForm_D)
+        .toUpper()
+        .toCaseFolded()
+        .normalized(QString::NormalizationForm_C);
+}
+
 // Entries can be unpacked in any order, by several workers, when no entry's outcome depends on
 // another's: no two write one file, no file stands where another entry needs a folder, and all
-// together declare no more than the limit, so no read can reach it. Names are compared as a
-// file system that ignores case would see them.
+// together declare no more than the limit, so no read can reach it. Names are compared folded.
 bool EntriesAreIndependent(const QList<ListedEntry>& entries, qint64 byteLimit)
 {
     QSet<QString> files;
@@ -169,7 +180,7 @@ bool EntriesAreIndependent(const QList<ListedEntry>& entries, qint64 byteLimit)
         if (!IsSafeEntryName(entry.name))
             continue;
         const QStringList parts =
-            QDir::cleanPath(entry.name.toCaseFolded()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+            QDir::cleanPath(Folded(entry.name)).split(QLatin1Char('/'), Qt::SkipEmptyParts);
         // As the folder walk: every part but the last names a folder, the last one too when the
         // name ends in "/".
         const bool namesFolder = entry.name.endsWith(QLatin1Char('/'));

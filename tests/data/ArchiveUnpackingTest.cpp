@@ -12,11 +12,15 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <functional>
 
 namespace {
 
@@ -56,6 +60,27 @@ QStringList TreeOf(const QString& folder)
     }
     paths.sort();
     return paths;
+}
+
+// Each worker reads the archive through a reader of its own, which opens it; so the times that
+// run opens file tell how many workers took part. Every opening reads the file before the next,
+// which keeps inotify from folding two openings into one event.
+int TimesOpened(const QString& file, const std::function<void()>& run)
+{
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    EXPECT_GE(inotify_add_watch(watch, QFile::encodeName(file).constData(), IN_OPEN | IN_ACCESS),
+              0);
+    run();
+    int opened = 0;
+    alignas(inotify_event) char events[64 * sizeof(inotify_event)];
+    for (ssize_t size; (size = read(watch, events, sizeof events)) > 0;) {
+        for (ssize_t at = 0; at < size; at += ssize_t(sizeof(inotify_event))) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+            opened += (event->mask & IN_OPEN) != 0;
+        }
+    }
+    close(watch);
+    return opened;
 }
 
 // Unpacks in a child process that may open only spare more files, as a process does that has
@@ -365,6 +390,35 @@ TEST_F(ArchiveUnpackingTest, EntriesThatDependOnEachOtherAreWrittenInTheArchives
     EXPECT_EQ(TreeOf(dest()), QStringList({"Data/", "Data/a", "Data/twice.txt"}));
     EXPECT_EQ(ReadWholeFile(dest() + "/Data/twice.txt"), "second");
     EXPECT_EQ(ReadWholeFile(dest() + "/Data/a"), "a file");
+}
+
+// On a file system that folds case and Unicode normalization, each pair names one file; several
+// workers would write it at once, and which content stayed would depend on timing.
+TEST_F(ArchiveUnpackingTest, NamesThatAFileSystemMayTakeForOneAreWrittenByOneWorker)
+{
+    if (QThread::idealThreadCount() < 2)
+        GTEST_SKIP() << "one processor: every unpacking has one worker";
+    const QList<QStringList> rows = {
+        {"Data/twice.txt", "Data/twice.txt"}, // one worker, as for any name written twice
+        {"Data/a.txt", "Data/b.txt"},         // several
+        {QString::fromUtf8("Data/\u00e9.txt"), QString::fromUtf8("Data/e\u0301.txt")},
+        {QString::fromUtf8("Data/\u00c9.TXT"), QString::fromUtf8("Data/e\u0301.txt")},
+        {QString::fromUtf8("Data/Stra\u00dfe.txt"), "Data/STRASSE.txt"},
+        {QString::fromUtf8("Data/\u00e9"), QString::fromUtf8("Data/e\u0301/x.txt")},
+    };
+    QList<int> opened;
+    for (const QStringList& names : rows) {
+        QList<ZipEntry> entries;
+        for (int i = 0; i < 6; ++i)
+            entries.append({QStringLiteral("Data/n%1.txt").arg(i), "x", false});
+        for (const QString& name : names)
+            entries.append({name, name.toUtf8(), false});
+        const QString archive = WriteDataZip(archiveFolder(), entries, ZipEncryption::Traditional);
+        opened.append(TimesOpened(archive, [&] { ThisApp::UnzipData(archive, dest()); }));
+    }
+    EXPECT_GT(opened[1], opened[0]);
+    for (qsizetype i = 2; i < rows.size(); ++i)
+        EXPECT_EQ(opened[i], opened[0]) << rows[i].join(" and ").toStdString();
 }
 
 // However few files the process may still open, the unpacking writes every entry or, when not
