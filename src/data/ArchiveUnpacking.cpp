@@ -37,7 +37,14 @@ bool IsSafeEntryName(const QString& name)
 
 // WorkerFailed: the worker could not take the entry up (its reader could not reach it, no
 // temporary file could be made), which may say more about the moment than about the entry.
-enum class EntryResult { Written, Skipped, WorkerFailed, LimitReached };
+enum class EntryResult { Written, Skipped, Undecodable, WorkerFailed, LimitReached };
+
+// The result of an entry whose read failed with error.
+EntryResult Failed(int error)
+{
+    return error == UnZipReader::UnsupportedCompression ? EntryResult::Undecodable
+                                                        : EntryResult::Skipped;
+}
 
 // Takes bytes from what is left of budget, unless that is less.
 bool Take(std::atomic<qint64>& budget, qint64 bytes)
@@ -67,7 +74,7 @@ EntryResult WriteCurrentEntry(UnZipReader& reader, const QString& target,
         const QByteArray chunk = reader.ReadCurrentFile(ChunkSize);
         if (chunk.isEmpty()) {
             if (reader.Lasterror() != 0)
-                result = EntryResult::Skipped;
+                result = Failed(reader.Lasterror());
             break;
         }
         if (!Take(budget, chunk.size())) {
@@ -224,11 +231,14 @@ public:
             return EntryResult::Skipped;
         m_reader.OpenCurrentFile(DataPW);
         if (m_reader.Lasterror() != 0)
-            return EntryResult::Skipped;
+            return Failed(m_reader.Lasterror());
         const EntryResult result = WriteCurrentEntry(m_reader, target, budget);
         m_reader.CloseCurrentFile();
         return result;
     }
+
+    // The compression method of the entry copied last.
+    QString compressionMethod() const { return m_reader.CompressionMethod(); }
 
 private:
     bool moveTo(qsizetype index)
@@ -290,11 +300,12 @@ Copiers OpenCopiers(const QString& zipFile, int count)
 }
 
 // Each worker takes the next entry not yet taken, makes its folders and writes it, with a copier
-// and a folder walk of its own. One worker is the walk in the archive's order that ends at the
-// entry that would pass the limit. Several give up as soon as one fails to take an entry up,
-// since which entries that costs depends on timing; false then.
+// and a folder walk of its own; the method of each entry that could not be decoded goes to
+// undecodable. One worker is the walk in the archive's order that ends at the entry that would
+// pass the limit. Several give up as soon as one fails to take an entry up, since which entries
+// that costs depends on timing; false then.
 bool UnpackWith(const Copiers& copiers, const QList<ListedEntry>& entries,
-                const QString& destFolder, qint64 byteLimit)
+                const QString& destFolder, qint64 byteLimit, std::vector<QString>& undecodable)
 {
     const int workers = int(copiers.size());
     const std::vector<qsizetype> order = WorkOrder(entries, workers);
@@ -314,6 +325,8 @@ bool UnpackWith(const Copiers& copiers, const QList<ListedEntry>& entries,
             if (!IsFileEntry(name) || target.isEmpty())
                 continue;
             const EntryResult result = copier.copy(i, target, budget);
+            if (result == EntryResult::Undecodable)
+                undecodable[size_t(i)] = copier.compressionMethod();
             const bool giveUp = result == EntryResult::WorkerFailed && workers > 1;
             if (giveUp)
                 gaveUp = true;
@@ -324,6 +337,20 @@ bool UnpackWith(const Copiers& copiers, const QList<ListedEntry>& entries,
         }
     });
     return !gaveUp;
+}
+
+// One line on standard error for each entry whose compression cannot be decoded, in the
+// archive's order, so that whoever packed the archive learns what to change.
+void ReportUndecodable(const QList<ListedEntry>& entries, const std::vector<QString>& undecodable)
+{
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (undecodable[size_t(i)].isEmpty())
+            continue;
+        const QString line = QStringLiteral("Corvane: cannot decode %1: compression %2 is not "
+                                            "supported; repack with Deflate or Store\n")
+                                 .arg(entries[i].name, undecodable[size_t(i)]);
+        std::fputs(line.toLocal8Bit().constData(), stderr);
+    }
 }
 
 } // namespace
@@ -339,10 +366,12 @@ void UnzipData(const QString& zipFile, const QString& destFolder, qint64 byteLim
     const qsizetype files = std::count_if(entries.begin(), entries.end(), isFile);
     const int workers = EntriesAreIndependent(entries, byteLimit) ? WorkerCount(files) : 1;
     Copiers copiers = OpenCopiers(zipFile, workers);
-    if (!UnpackWith(copiers, entries, destFolder, byteLimit)) {
+    std::vector<QString> undecodable(size_t(entries.size()));
+    if (!UnpackWith(copiers, entries, destFolder, byteLimit, undecodable)) {
         copiers.resize(1);
-        UnpackWith(copiers, entries, destFolder, byteLimit);
+        UnpackWith(copiers, entries, destFolder, byteLimit, undecodable);
     }
+    ReportUndecodable(entries, undecodable);
 }
 
 QString GetPath(const QString& base, const QString& path)

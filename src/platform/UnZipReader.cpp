@@ -38,6 +38,37 @@ QString fromCodePage437(const QByteArray& name)
     return text;
 }
 
+// The libarchive of Debian bookworm (3.6.2) decodes stored and deflated entries, and bzip2, LZMA,
+// Zstandard, XZ and PPMd ones without encryption. It takes the encrypted bytes of any other
+// encrypted entry for compressed ones and fails on them. Only a failure is put down to this, so
+// a libarchive that decodes more reads more.
+bool LibarchiveDecodes(const ZipCompression& compression)
+{
+    switch (compression.method) {
+    case 0:
+    case 8:
+        return true;
+    case 12:
+    case 14:
+    case 93:
+    case 95:
+    case 98:
+        return !compression.encrypted;
+    default:
+        return false;
+    }
+}
+
+// libarchive checks the password before it decompresses, and says that it refused one only in
+// its error text.
+bool PasswordRefused(archive* reader)
+{
+    const char* text = archive_error_string(reader);
+    return text
+           && (qstrcmp(text, "Incorrect passphrase") == 0
+               || qstrcmp(text, "Passphrase required for this entry") == 0);
+}
+
 int errorOf(archive* reader, int fallback)
 {
     const int error = archive_errno(reader);
@@ -49,7 +80,7 @@ int errorOf(archive* reader, int fallback)
 UnZipReader::UnZipReader(const QString& archivePath) : UnZipReader(archivePath, QString()) {}
 
 UnZipReader::UnZipReader(const QString& archivePath, const QString& password)
-    : m_path(QFile::encodeName(archivePath))
+    : m_path(QFile::encodeName(archivePath)), m_localHeaders(m_path)
 {
     m_lastError = openArchive(password.toUtf8());
 }
@@ -111,6 +142,7 @@ int UnZipReader::readHeader()
     m_dataTouched = false;
     if (status == ARCHIVE_OK || status == ARCHIVE_WARN || status == ARCHIVE_FAILED) {
         m_entry = entry;
+        m_dataOffset = archive_filter_bytes(m_archive, 0);
         m_entryUnreadable = status == ARCHIVE_FAILED;
         ++m_index;
         return 0;
@@ -180,6 +212,15 @@ QString UnZipReader::FileName() const
     return stored ? fromCodePage437(stored) : QString();
 }
 
+QString UnZipReader::CompressionMethod() const
+{
+    if (!m_entry)
+        return QString();
+    const std::optional<ZipCompression> compression =
+        m_localHeaders.compressionOfDataAt(m_dataOffset);
+    return compression ? CompressionMethodName(compression->method) : QString();
+}
+
 qint64 UnZipReader::FileSize() const
 {
     if (!m_entry || !archive_entry_size_is_set(m_entry))
@@ -218,7 +259,8 @@ void UnZipReader::OpenCurrentFile(const QString& password)
     m_entryError = 0;
     // The password is checked when the first data is decrypted, so an entry that it does not
     // open fails here rather than at the first read.
-    m_lastError = nextBlock();
+    const int error = nextBlock();
+    m_lastError = error != 0 ? decodingFailure(error) : 0;
     m_open = m_lastError == 0;
 }
 
@@ -248,8 +290,18 @@ int UnZipReader::nextBlock()
     return 0;
 }
 
+int UnZipReader::decodingFailure(int error)
+{
+    if (PasswordRefused(m_archive))
+        return error;
+    const std::optional<ZipCompression> compression =
+        m_localHeaders.compressionOfDataAt(m_dataOffset);
+    return compression && !LibarchiveDecodes(*compression) ? UnsupportedCompression : error;
+}
+
 QByteArray UnZipReader::failRead(int error)
 {
+    error = decodingFailure(error);
     m_entryDone = true;
     m_entryError = error;
     m_lastError = error;

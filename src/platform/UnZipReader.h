@@ -1,7 +1,11 @@
 #pragma once
 
+#include "ZipLocalHeaders.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <cerrno>
 
 struct archive;
 struct archive_entry;
@@ -17,9 +21,15 @@ struct archive_entry;
 // entry declares) returns an empty chunk and leaves Lasterror() non-zero, so a caller can tell
 // it from the end of the entry (empty chunk, Lasterror() 0). No read ever yields more bytes
 // than the entry declares. Only regular files open: a folder or link entry does not.
+//
+// An entry compressed in a way this reader cannot decode (encrypted and neither stored nor
+// deflated, or with a method it lacks, such as Deflate64) fails to open or to read with
+// UnsupportedCompression, unless its password was refused first; CompressionMethod() names it.
 class UnZipReader
 {
 public:
+    static constexpr int UnsupportedCompression = ENOTSUP;
+
     explicit UnZipReader(const QString& archivePath);
     // Opened ready for entries that password opens: OpenCurrentFile with it then does not have
     // to read the archive again from its start.
@@ -34,6 +44,9 @@ public:
     // The current entry's size as the archive declares it, which no read passes; -1 when the
     // archive declares none or there is no current entry.
     qint64 FileSize() const;
+    // The current entry's compression method as its local header names it ("Deflate", "bzip2",
+    // "method 17"); empty when there is no current entry or its header cannot be read.
+    QString CompressionMethod() const;
     void OpenCurrentFile(const QString& password);
     QByteArray ReadCurrentFile(qint64 count);
     void CloseCurrentFile();
@@ -48,12 +61,17 @@ private:
     void closeOpenEntry();
     int nextBlock();
     QByteArray failRead(int error);
+    int decodingFailure(int error);
 
     QByteArray m_path;
+    // Asked only about an entry that failed, or by CompressionMethod().
+    mutable ZipLocalHeaders m_localHeaders;
     archive* m_archive = nullptr;
     // The current entry, owned by m_archive; null before the first entry and after the last.
     archive_entry* m_entry = nullptr;
     qint64 m_index = -1;
+    // Where the current entry's data begins in the archive, which tells its local header.
+    qint64 m_dataOffset = -1;
     bool m_entryUnreadable = false;
     // The password that m_archive was opened with; empty for none.
     QByteArray m_password;

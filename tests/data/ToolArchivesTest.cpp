@@ -22,6 +22,7 @@ struct Packer
     QString program;       // empty when the tool is missing; our own writer has none
     QStringList arguments; // run in the tree's folder; "{zip}" and "{password}" are filled in
     bool encrypts;
+    QString undecodable = {}; // the compression asked for, where the unpacking cannot decode it
 };
 
 void PrintTo(const Packer& packer, std::ostream* os)
@@ -83,12 +84,17 @@ void RunTool(const QString& program, const QStringList& arguments, const QString
     EXPECT_EQ(tool.exitCode(), 0) << tool.readAll().toStdString();
 }
 
-// Unpacks archive into a new folder beside it and returns every file the walk left there.
-QMap<QString, QByteArray> Unpacked(const QString& archive)
+// Unpacks archive into a new folder beside it and returns every file the walk left there, and
+// into errors what it wrote on standard error.
+QMap<QString, QByteArray> Unpacked(const QString& archive, QString* errors = nullptr)
 {
     const QString dest = archive + ".out";
     QDir().mkpath(dest);
+    ::testing::internal::CaptureStderr();
     ThisApp::UnzipData(archive, dest);
+    const std::string written = ::testing::internal::GetCapturedStderr();
+    if (errors)
+        *errors = QString::fromStdString(written);
     return FilesBelow(dest);
 }
 
@@ -140,12 +146,48 @@ TEST_P(ToolArchivesTest, IntactUnpacksWholeDamagedAndWrongPasswordKeepNothing)
     FlipByteInEntry(damaged, Damaged);
     QMap<QString, QByteArray> allButDamaged = m_files;
     allButDamaged.remove(Damaged);
-    EXPECT_EQ(Unpacked(damaged), allButDamaged);
+    QString errors;
+    EXPECT_EQ(Unpacked(damaged, &errors), allButDamaged);
+    EXPECT_EQ(errors, "") << "damage is not put down to the compression";
 
     if (GetParam().encrypts) {
-        EXPECT_EQ(Unpacked(pack("wrong.zip", "not the data password")),
+        EXPECT_EQ(Unpacked(pack("wrong.zip", "not the data password"), &errors),
                   (QMap<QString, QByteArray>()));
+        EXPECT_EQ(errors, "") << "a refused password is not put down to the compression";
     }
+}
+
+// This libarchive decrypts only stored and deflated entries, and reads no Deflate64 at all. Such
+// an archive keeps nothing, leaves no temporary file, and names each entry on standard error
+// with its compression, so that whoever packed it knows what to change.
+class UndecodableToolArchivesTest : public ToolArchivesTest
+{
+protected:
+    // The tools store a file that their compression does not shrink, as it would this one.
+    void SetUp() override
+    {
+        m_files[QString::fromUtf8("Data/Correspondances/Laisses é.txt")] = VerseLines(20);
+        ToolArchivesTest::SetUp();
+    }
+};
+
+TEST_P(UndecodableToolArchivesTest, KeepNothingAndNameEachEntryWithItsCompression)
+{
+    QString errors;
+    EXPECT_EQ(Unpacked(pack("undecodable.zip", ThisApp::DataPW), &errors),
+              (QMap<QString, QByteArray>()));
+    QStringList expected;
+    for (const QString& name : m_files.keys()) {
+        expected.append("Corvane: cannot decode " + name + ": compression " + GetParam().undecodable
+                        + " is not supported; repack with Deflate or Store");
+    }
+    QStringList lines = errors.split('\n', Qt::SkipEmptyParts);
+    lines.sort();
+    EXPECT_EQ(lines, expected);
+
+    EXPECT_EQ(Unpacked(pack("wrong.zip", "not the data password"), &errors),
+              (QMap<QString, QByteArray>()));
+    EXPECT_EQ(errors, "") << "a refused password comes before the compression";
 }
 
 // bsdtar stores a symbolic link as a link entry: the unpacking makes neither a link nor a file.
@@ -237,6 +279,22 @@ INSTANTIATE_TEST_SUITE_P(
                              {"-c", PythonZipfile, "{zip}"},
                              false},
                       Packer{"OwnWriter", QString(), {}, true}),
+    PackerName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Tools, UndecodableToolArchivesTest,
+    ::testing::Values(Packer{"SevenZipBzip2Aes256", SevenZip,
+                             SevenZipAdd + QStringList{"-mm=BZip2", "-mem=AES256", "{zip}", "Data"},
+                             true, "bzip2"},
+                      Packer{"SevenZipDeflate64Aes256", SevenZip,
+                             SevenZipAdd
+                                 + QStringList{"-mm=Deflate64", "-mem=AES256", "{zip}", "Data"},
+                             true, "Deflate64"},
+                      Packer{"InfoZipBzip2",
+                             QStringLiteral(CORVANE_INFO_ZIP),
+                             {"-q", "-r", "-Z", "bzip2", "-P", "{password}", "{zip}", "Data"},
+                             true,
+                             "bzip2"}),
     PackerName);
 
 } // namespace
