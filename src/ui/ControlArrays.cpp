@@ -18,8 +18,8 @@ void TakeMemberZerosRow(Member* copy, const QString& array)
         return;
     ApplyDesign(copy, row->design);
     MainWindow* window = copy->parentWidget() ? qobject_cast<MainWindow*>(copy->window()) : nullptr;
-    if (window && row->attach)
-        row->attach(copy, *window);
+    if (window)
+        row->attachEvents(*window, copy);
 }
 
 } // namespace

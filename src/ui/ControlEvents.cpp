@@ -19,12 +19,14 @@ namespace MainWindowControls {
 
 namespace {
 
-// Hands a field's key presses to a handler, which takes a key by returning true.
+using KeyDownHandler = bool (MainWindow::*)(QLineEdit*, const QString&);
+
+// Hands a field's key presses to a handler of the window, which takes a key by returning true.
 class KeyDownFilter : public QObject
 {
 public:
-    KeyDownFilter(QLineEdit* field, std::function<bool(QLineEdit*, const QString&)> handler)
-        : QObject(field), m_field(field), m_handler(std::move(handler))
+    KeyDownFilter(QLineEdit* field, MainWindow& window, KeyDownHandler handler)
+        : QObject(field), m_field(field), m_window(window), m_handler(handler)
     {
         field->installEventFilter(this);
     }
@@ -35,22 +37,23 @@ public:
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
         const bool isReturn = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        return m_handler(m_field, isReturn ? QStringLiteral("\r") : key->text());
+        return (m_window.*m_handler)(m_field, isReturn ? QStringLiteral("\r") : key->text());
     }
 
 private:
     QLineEdit* m_field;
-    std::function<bool(QLineEdit*, const QString&)> m_handler;
+    MainWindow& m_window;
+    KeyDownHandler m_handler;
 };
 
 // Makes signal of a control call handler of window, with the control as its sender.
 template <typename Control, typename Signal>
 Binding<Control> SignalBinding(Signal signal, void (MainWindow::*handler)(Control*))
 {
-    return [signal, handler](MainWindow& window, Control* control) {
+    return Bind<Control>([signal, handler](MainWindow& window, Control* control) {
         QObject::connect(control, signal, &window,
                          [&window, handler, control] { (window.*handler)(control); });
-    };
+    });
 }
 
 // handler as a call on window, for a Canvas to make.
@@ -67,10 +70,10 @@ CalledOn(MainWindow& window, Result (MainWindow::*handler)(Canvas*, Arguments...
 
 Binding<QTableWidget> OnSortColumn(bool (MainWindow::*handler)(QTableWidget*, int))
 {
-    return [handler](MainWindow& window, QTableWidget* list) {
+    return Bind<QTableWidget>([handler](MainWindow& window, QTableWidget* list) {
         QObject::connect(list->horizontalHeader(), &QHeaderView::sectionClicked, &window,
                          [&window, handler, list](int column) { (window.*handler)(list, column); });
-    };
+    });
 }
 
 Binding<QComboBox> OnChange(void (MainWindow::*handler)(QComboBox*))
@@ -80,16 +83,16 @@ Binding<QComboBox> OnChange(void (MainWindow::*handler)(QComboBox*))
 
 Binding<CorrespondanceLB> OnChange(void (MainWindow::*handler)(QTableWidget*))
 {
-    return [handler](MainWindow& window, CorrespondanceLB* list) {
+    return Bind<CorrespondanceLB>([handler](MainWindow& window, CorrespondanceLB* list) {
         QObject::connect(list, &CorrespondanceLB::Change, &window, handler);
-    };
+    });
 }
 
 Binding<CopyingList> OnCopy(void (MainWindow::*handler)(QTableWidget*))
 {
-    return [handler](MainWindow& window, CopyingList* list) {
+    return Bind<CopyingList>([handler](MainWindow& window, CopyingList* list) {
         QObject::connect(list, &CopyingList::Copy, &window, handler);
-    };
+    });
 }
 
 Binding<QComboBox> OnTextChanged(void (MainWindow::*handler)(QComboBox*))
@@ -99,11 +102,9 @@ Binding<QComboBox> OnTextChanged(void (MainWindow::*handler)(QComboBox*))
 
 Binding<QLineEdit> OnKeyDown(bool (MainWindow::*handler)(QLineEdit*, const QString&))
 {
-    return [handler](MainWindow& window, QLineEdit* field) {
-        new KeyDownFilter(field, [&window, handler](QLineEdit* sender, const QString& key) {
-            return (window.*handler)(sender, key);
-        });
-    };
+    return Bind<QLineEdit>([handler](MainWindow& window, QLineEdit* field) {
+        new KeyDownFilter(field, window, handler);
+    });
 }
 
 Binding<QPushButton> OnAction(void (MainWindow::*handler)(QPushButton*))
@@ -113,37 +114,37 @@ Binding<QPushButton> OnAction(void (MainWindow::*handler)(QPushButton*))
 
 Binding<BevelButton> OnAction(void (MainWindow::*handler)(BevelButton*))
 {
-    return [handler](MainWindow& window, BevelButton* button) {
+    return Bind<BevelButton>([handler](MainWindow& window, BevelButton* button) {
         QObject::connect(button, &BevelButton::Action, &window, handler);
-    };
+    });
 }
 
 Binding<Canvas> OnPaint(void (MainWindow::*handler)(Canvas*, QPainter&))
 {
-    return [handler](MainWindow& window, Canvas* canvas) {
+    return Bind<Canvas>([handler](MainWindow& window, Canvas* canvas) {
         canvas->setPaintHandler(CalledOn(window, handler));
-    };
+    });
 }
 
 Binding<Canvas> OnMouseDown(bool (MainWindow::*handler)(Canvas*, int, int))
 {
-    return [handler](MainWindow& window, Canvas* canvas) {
+    return Bind<Canvas>([handler](MainWindow& window, Canvas* canvas) {
         canvas->setMouseDownHandler(CalledOn(window, handler));
-    };
+    });
 }
 
 Binding<Canvas> OnMouseUp(void (MainWindow::*handler)(Canvas*, int, int))
 {
-    return [handler](MainWindow& window, Canvas* canvas) {
+    return Bind<Canvas>([handler](MainWindow& window, Canvas* canvas) {
         canvas->setMouseUpHandler(CalledOn(window, handler));
-    };
+    });
 }
 
 Binding<Canvas> OnMouseEnter(void (MainWindow::*handler)(Canvas*))
 {
-    return [handler](MainWindow& window, Canvas* canvas) {
+    return Bind<Canvas>([handler](MainWindow& window, Canvas* canvas) {
         canvas->setMouseEnterHandler(CalledOn(window, handler));
-    };
+    });
 }
 
 } // namespace MainWindowControls

@@ -10,13 +10,29 @@ namespace MainWindowControls {
 
 class CorrespondanceLB;
 
-// An event of a control of class Control, bound to the window handler it reaches. Called with a
-// window and one of its controls, it makes that control's event call the handler of that window
-// with the control as sender. Each On... below takes the handler in the form its event calls, so
-// the compiler rejects a handler that does not fit the event and a binding that does not fit the
-// control's class.
+// Attaches one event of a control to a handler of window: afterwards the event calls that
+// window's handler with the control as sender.
+using EventAttachment = std::function<void(MainWindow& window, QWidget* control)>;
+
+// The attachment of an event that controls of class Control raise. Each On... below takes the
+// handler in the form its event calls, so the compiler rejects a handler that does not fit the
+// event; a row of the control table rejects a binding that does not fit its control's class.
 template <typename Control>
-using Binding = std::function<void(MainWindow& window, Control* control)>;
+struct Binding
+{
+    EventAttachment attach;
+};
+
+// The binding that hands its control, as a Control, to connectEvent; a control of another class
+// gets nothing attached.
+template <typename Control, typename ConnectEvent>
+Binding<Control> Bind(ConnectEvent connectEvent)
+{
+    return {[connectEvent](MainWindow& window, QWidget* control) {
+        if (auto* typed = qobject_cast<Control*>(control))
+            connectEvent(window, typed);
+    }};
+}
 
 // A click on a list's column heading.
 Binding<QTableWidget> OnSortColumn(bool (MainWindow::*handler)(QTableWidget*, int));
@@ -44,10 +60,10 @@ Binding<Canvas> OnMouseEnter(void (MainWindow::*handler)(Canvas*));
 template <typename Control>
 Binding<Control> OnOpen(void (MainWindow::*handler)(Control*))
 {
-    return [handler](MainWindow& window, Control* control) {
+    return Bind<Control>([handler](MainWindow& window, Control* control) {
         QObject::connect(&window, &MainWindow::opening, control,
                          [&window, handler, control] { (window.*handler)(control); });
-    };
+    });
 }
 
 } // namespace MainWindowControls

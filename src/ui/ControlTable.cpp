@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QtGlobal>
 
+#include <type_traits>
 #include <utility>
 
 namespace MainWindowControls {
@@ -29,25 +30,21 @@ constexpr int TopLeft = LockLeft | LockTop;
 constexpr int TopRight = LockTop | LockRight;
 constexpr int BottomRight = LockRight | LockBottom;
 
-// Attaches events to a control of class Control.
+// The attachments of the events of a control of class Control. A binding for a class that
+// Control is not does not build.
 template <typename Control, typename... Handled>
-std::function<void(QWidget*, MainWindow&)> Attaching(Binding<Handled>... events)
+QList<EventAttachment> Attachments(Binding<Handled>... events)
 {
-    if constexpr (sizeof...(events) == 0) {
-        return {};
-    } else {
-        return [events...](QWidget* control, MainWindow& window) {
-            if (auto* typed = qobject_cast<Control*>(control))
-                (events(window, typed), ...);
-        };
-    }
+    static_assert((std::is_base_of_v<Handled, Control> && ...),
+                  "a binding for an event that the control's class does not raise");
+    return {events.attach...};
 }
 
 // The row of a control of class Control that create makes and keeps.
 template <typename Control, typename Create, typename... Handled>
 ControlRow Row(ControlProperties design, Create create, Binding<Handled>... events)
 {
-    ControlRow row{std::move(design), {}, Attaching<Control>(events...)};
+    ControlRow row{std::move(design), {}, Attachments<Control>(events...)};
     row.make = [create](const ControlProperties& properties, QWidget* parent,
                         WindowControls& controls) -> QWidget* {
         Control* control = create(properties, parent, controls);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ControlEvents.h"
+
 #include <QColor>
 #include <QRect>
 #include <QSize>
@@ -10,7 +12,6 @@
 #include <climits>
 #include <functional>
 
-class MainWindow;
 class QWidget;
 struct WindowControls;
 
@@ -63,8 +64,15 @@ struct ControlRow
     std::function<QWidget*(const ControlProperties& design, QWidget* parent,
                            WindowControls& controls)>
         make;
-    // Attaches the control's events to their handlers of window; empty for a control without.
-    std::function<void(QWidget* control, MainWindow& window)> attach;
+    // One attachment per event of the control that reaches a handler; none for most labels.
+    QList<EventAttachment> events;
+
+    // Attaches the control's events to their handlers of window.
+    void attachEvents(MainWindow& window, QWidget* control) const
+    {
+        for (const EventAttachment& attach : events)
+            attach(window, control);
+    }
 };
 
 // Every control of the window, in creation order.

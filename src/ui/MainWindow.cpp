@@ -81,8 +81,7 @@ void MainWindow::createControlsInOrder()
     for (const ControlRow& row : ControlTable()) {
         QWidget* control = row.make(row.design, m_content, m_controls);
         m_anchoring->anchor(control, row.design.geometry, row.design.locks);
-        if (row.attach)
-            row.attach(control, *this);
+        row.attachEvents(*this, control);
     }
 }
 
