@@ -6,17 +6,13 @@
 #include "ui/ControlArrays.h"
 #include "ui/ControlEvents.h"
 #include "ui/CopyingList.h"
-#include "ui/DesignApplying.h"
+#include "ui/RowMaking.h"
 #include "ui/WindowControls.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QtGlobal>
-
-#include <type_traits>
-#include <utility>
 
 namespace MainWindowControls {
 
@@ -26,117 +22,39 @@ const QColor DarkBlue(0x02, 0x00, 0x80);
 const QColor Brown(0x78, 0x3B, 0x06);
 const QColor Grey(0xE6, 0xE6, 0xE6);
 
-constexpr int TopLeft = LockLeft | LockTop;
-constexpr int TopRight = LockTop | LockRight;
-constexpr int BottomRight = LockRight | LockBottom;
+// The rows of the arrays' members: what the members of an array share is given here, what
+// tells them apart is passed by the table.
 
-// The attachments of the events of a control of class Control. A binding for a class that
-// Control is not does not build.
-template <typename Control, typename... Handled>
-QList<EventAttachment> Attachments(Binding<Handled>... events)
+ControlRow Label(int index, QRect geometry, int locks, LabelStyle style, const QString& text)
 {
-    static_assert((std::is_base_of_v<Handled, Control> && ...),
-                  "a binding for an event that the control's class does not raise");
-    return {events.attach...};
+    return Member(&WindowControls::ST, LabelDesign("ST", index, geometry, locks, style, text));
 }
 
-// The row of a control of class Control that create makes and keeps.
-template <typename Control, typename Create, typename... Handled>
-ControlRow Row(ControlProperties design, Create create, Binding<Handled>... events)
+ControlRow CorrespondanceList(int index, QRect geometry)
 {
-    ControlRow row{std::move(design), {}, Attachments<Control>(events...)};
-    row.make = [create](const ControlProperties& properties, QWidget* parent,
-                        WindowControls& controls) -> QWidget* {
-        Control* control = create(properties, parent, controls);
-        ApplyDesign(control, properties);
-        return control;
-    };
-    return row;
-}
-
-// A control on its own, kept in member.
-template <typename Control, typename... Handled>
-ControlRow Single(Control* WindowControls::*member, ControlProperties design,
-                  Binding<Handled>... events)
-{
-    return Row<Control>(
-        std::move(design),
-        [member](const ControlProperties&, QWidget* parent, WindowControls& controls) {
-            return controls.*member = new Control(parent);
-        },
-        events...);
-}
-
-// A member of a control array, kept in array under its index.
-template <typename Control, typename... Handled>
-ControlRow Member(QMap<int, Control*> WindowControls::*array, ControlProperties design,
-                  Binding<Handled>... events)
-{
-    return Row<Control>(
-        std::move(design),
-        [array](const ControlProperties& properties, QWidget* parent, WindowControls& controls) {
-            const int index = properties.index;
-            return *(controls.*array).insert(index, new Control(index, parent));
-        },
-        events...);
-}
-
-ControlProperties Design(const QString& name, int index, QRect geometry, int locks,
-                         const QString& text = QString())
-{
-    ControlProperties design;
-    design.name = name;
-    design.index = index;
-    design.geometry = geometry;
-    design.locks = locks;
-    design.text = text;
-    return design;
-}
-
-ControlProperties Popup(const QString& name, QRect geometry, int locks, const QStringList& items)
-{
-    ControlProperties design = Design(name, NoIndex, geometry, locks);
-    design.items = items;
-    design.listIndex = items.isEmpty() ? -1 : 0;
-    return design;
-}
-
-ControlRow Label(int index, QRect geometry, int locks, const QString& text, int align = 0,
-                 QColor color = Qt::black, bool multiline = false)
-{
-    ControlProperties design = Design("ST", index, geometry, locks, text);
-    design.textAlign = align;
-    design.textColor = color;
-    design.multiline = multiline;
-    return Member(&WindowControls::ST, design);
-}
-
-ControlRow CorrespondanceList(int index, int top)
-{
-    ControlProperties design =
-        Design("CorrespondanceLB", index, QRect(1080, top, 300, 200), TopRight);
+    ControlProperties design = Design("CorrespondanceLB", index, geometry, TopRight);
     design.items = QStringList{"Ms.", "Brunquel", "Ed. Electronic"};
     design.columnPercents = {20, 40, 40};
     return Member(&WindowControls::CorrespondanceLB, design,
                   OnChange(&MainWindow::CorrespondanceLB_Change));
 }
 
-ControlRow TableLabel(int index, int top)
+ControlRow TableLabel(int index, QRect geometry)
 {
-    return Member(&WindowControls::MsST, Design("MsST", index, QRect(1076, top, 100, 20), TopRight,
-                                                QString::fromUtf8("名称未設定")));
+    return Member(&WindowControls::MsST,
+                  Design("MsST", index, geometry, TopRight, QString::fromUtf8("名称未設定")));
 }
 
-ControlRow StepButton(int index, int left, const QString& caption)
+ControlRow StepButton(int index, QRect geometry, const QString& caption)
 {
     return Member(&WindowControls::PrevNextLaisse,
-                  Design("PrevNextLaisse", index, QRect(left, 58, 120, 20), TopLeft, caption),
+                  Design("PrevNextLaisse", index, geometry, TopLeft, caption),
                   OnAction(&MainWindow::PrevNextLaisse_Action));
 }
 
-QVector<ControlRow> MakeTable()
+QList<ControlRow> MakeTable()
 {
-    QVector<ControlRow> rows;
+    QList<ControlRow> rows;
 
     ControlProperties mainList = Design("MainLB", NoIndex, QRect(28, 107, 1037, 869),
                                         LockLeft | LockTop | LockRight | LockBottom);
@@ -166,14 +84,13 @@ QVector<ControlRow> MakeTable()
     ok.isDefault = true;
     rows << Single(&WindowControls::SearchBT, ok, OnAction(&MainWindow::SearchBT_Action));
 
-    rows << Label(0, QRect(30, 5, 140, 20), TopLeft, "Manuscript", 1);
-    rows << Label(1, QRect(172, 5, 140, 20), TopLeft, "Edition", 1);
-    rows << Label(2, QRect(310, 5, 140, 20), TopLeft, "Laisse/Verse", 1);
-    rows << Label(3, QRect(169, 981, 749, 40), LockLeft | LockRight | LockBottom,
+    rows << Label(0, QRect(30, 5, 140, 20), TopLeft, CentredCaption(), "Manuscript");
+    rows << Label(1, QRect(172, 5, 140, 20), TopLeft, CentredCaption(), "Edition");
+    rows << Label(2, QRect(310, 5, 140, 20), TopLeft, CentredCaption(), "Laisse/Verse");
+    rows << Label(3, QRect(169, 981, 749, 40), LockLeft | LockRight | LockBottom, Note(Brown),
                   "Vestrel database is supported by KRB Sotenka:  'Electronic edition of Vtl "
                   "(ms. PTL) and construction of Vestrel database (ms. OPTL) (No: 41852097). "
-                  "Ravik TENNMOOR (Graduate school of humanity, Kasuren universtiy)",
-                  0, Brown, true);
+                  "Ravik TENNMOOR (Graduate school of humanity, Kasuren universtiy)");
 
     ControlProperties status =
         Design("StatusST", NoIndex, QRect(28, 82, 1037, 22), LockLeft | LockTop | LockRight,
@@ -182,9 +99,12 @@ QVector<ControlRow> MakeTable()
     status.backColor = Grey;
     rows << Single(&WindowControls::StatusST, status);
 
-    rows << CorrespondanceList(0, 107) << CorrespondanceList(1, 327) << CorrespondanceList(2, 550)
-         << CorrespondanceList(3, 779);
-    rows << TableLabel(0, 83) << TableLabel(1, 305) << TableLabel(2, 528) << TableLabel(3, 756);
+    rows << CorrespondanceList(0, QRect(1080, 107, 300, 200))
+         << CorrespondanceList(1, QRect(1080, 327, 300, 200))
+         << CorrespondanceList(2, QRect(1080, 550, 300, 200))
+         << CorrespondanceList(3, QRect(1080, 779, 300, 200));
+    rows << TableLabel(0, QRect(1076, 83, 100, 20)) << TableLabel(1, QRect(1076, 305, 100, 20))
+         << TableLabel(2, QRect(1076, 528, 100, 20)) << TableLabel(3, QRect(1076, 756, 100, 20));
 
     rows << Single(&WindowControls::Canvas1,
                    Design("Canvas1", NoIndex, QRect(29, 981, 100, 33), LockLeft | LockBottom),
@@ -192,11 +112,10 @@ QVector<ControlRow> MakeTable()
                    OnMouseDown(&MainWindow::Canvas1_MouseDown),
                    OnMouseEnter(&MainWindow::Canvas1_MouseEnter));
 
-    rows << Label(5, QRect(1076, 5, 302, 71), TopRight,
+    rows << Label(5, QRect(1076, 5, 302, 71), TopRight, Note(DarkBlue),
                   "You can get the laisse text of each manuscript by clicking an item of the "
                   "lists (which are made from the laisses' correpondence data of Odrien "
-                  "Brunquel's edition).",
-                  0, DarkBlue, true);
+                  "Brunquel's edition).");
 
     rows << Single(&WindowControls::FontPU,
                    Popup("FontPU", QRect(1188, 990, 118, 20), BottomRight, {}),
@@ -209,7 +128,7 @@ QVector<ControlRow> MakeTable()
     size.listIndex = 1;
     rows << Single(&WindowControls::SizePU, size, OnTextChanged(&MainWindow::SizePU_TextChanged));
 
-    rows << Label(6, QRect(1077, 991, 89, 20), BottomRight, "Font: ", 2);
+    rows << Label(6, QRect(1077, 991, 89, 20), BottomRight, RightAlignedCaption(), "Font: ");
 
     ControlProperties copy =
         Design("CopyBT", NoIndex, QRect(310, 57, 140, 22), TopLeft, "Copy the selection");
@@ -217,14 +136,14 @@ QVector<ControlRow> MakeTable()
     rows << Single(&WindowControls::CopyBT, copy, OnAction(&MainWindow::CopyBT_Action),
                    OnOpen(&MainWindow::CopyBT_Open));
 
-    rows << StepButton(0, 28, "Prevous Laisse") << StepButton(1, 150, "Next Laisse");
+    rows << StepButton(0, QRect(28, 58, 120, 20), "Prevous Laisse")
+         << StepButton(1, QRect(150, 58, 120, 20), "Next Laisse");
 
-    rows << Label(7, QRect(590, 5, 447, 70), TopRight,
+    rows << Label(7, QRect(590, 5, 447, 70), TopRight, Note(DarkBlue),
                   "Select an item in the menus \"manuscript\",  \"edition\" and \"laisse/verse\" "
                   "and input a verse number or laisse number and push the OK button or push the "
                   "return of your keyboard. Then you can get the text of a laisse, and at the same "
-                  "time the list of laisse correspondances. ",
-                  0, DarkBlue, true);
+                  "time the list of laisse correspondances. ");
 
     rows << Single(&WindowControls::Canvas2,
                    Design("Canvas2", NoIndex, QRect(965, 981, 100, 33), BottomRight),
@@ -236,9 +155,9 @@ QVector<ControlRow> MakeTable()
 
 } // namespace
 
-const QVector<ControlRow>& ControlTable()
+const QList<ControlRow>& ControlTable()
 {
-    static const QVector<ControlRow> rows = MakeTable();
+    static const QList<ControlRow> rows = MakeTable();
     return rows;
 }
 
@@ -249,23 +168,6 @@ const ControlRow* RowOf(const QString& name, int index)
             return &row;
     }
     return nullptr;
-}
-
-QRect AnchoredGeometry(const QRect& design, int locks, const QSize& area)
-{
-    auto place = [](int start, int length, int designSpan, int span, bool lockStart, bool lockEnd) {
-        const int endMargin = designSpan - start - length;
-        if (lockStart && lockEnd)
-            return qMakePair(start, qMax(0, span - start - endMargin));
-        if (lockEnd)
-            return qMakePair(span - endMargin - length, length);
-        return qMakePair(start, length);
-    };
-    const auto [x, width] = place(design.x(), design.width(), DesignArea.width(), area.width(),
-                                  locks & LockLeft, locks & LockRight);
-    const auto [y, height] = place(design.y(), design.height(), DesignArea.height(), area.height(),
-                                   locks & LockTop, locks & LockBottom);
-    return QRect(x, y, width, height);
 }
 
 } // namespace MainWindowControls

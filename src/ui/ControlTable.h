@@ -1,15 +1,11 @@
 #pragma once
 
+#include "ui/ControlDesign.h"
 #include "ui/ControlEvents.h"
 
-#include <QColor>
-#include <QRect>
-#include <QSize>
+#include <QList>
 #include <QString>
-#include <QStringList>
-#include <QVector>
 
-#include <climits>
 #include <functional>
 
 class QWidget;
@@ -18,43 +14,8 @@ struct WindowControls;
 // The window's controls as one table: a row per control, in creation (and tab) order, with its
 // designer properties, the class it is made of, the member of WindowControls that keeps it and
 // the handlers its events reach. An array member made later as a copy of member 0 takes member
-// 0's row.
+// 0's row. The rows are made by the helpers of ui/RowMaking.h.
 namespace MainWindowControls {
-
-// The window edges a control keeps its distance to when the window is resized.
-enum Lock { LockLeft = 1, LockTop = 2, LockRight = 4, LockBottom = 8 };
-
-// The index of a control that belongs to no array.
-constexpr int NoIndex = INT_MIN;
-
-// The content area that the geometry of the rows is measured in.
-constexpr QSize DesignArea(1404, 1021);
-
-struct ControlProperties
-{
-    QString name;
-    int index = NoIndex;
-    QRect geometry;
-    int locks = LockLeft | LockTop;
-    // Label, field and button text.
-    QString text;
-    // Popup items, or a list's column headings.
-    QStringList items;
-    // Selected popup item; -1 for none.
-    int listIndex = -1;
-    // A popup the user can also type into (a combo box).
-    bool editable = false;
-    // A list's column widths in percent of its width; the last column takes the rest.
-    QVector<int> columnPercents;
-    bool multipleSelection = false;
-    // 0 left, 1 centred, 2 right.
-    int textAlign = 0;
-    QColor textColor = Qt::black;
-    QColor backColor;
-    bool multiline = false;
-    bool hasMenu = false;
-    bool isDefault = false;
-};
 
 struct ControlRow
 {
@@ -76,14 +37,9 @@ struct ControlRow
 };
 
 // Every control of the window, in creation order.
-const QVector<ControlRow>& ControlTable();
+const QList<ControlRow>& ControlTable();
 
 // The row of the control of that name and index; nullptr when the window has no such control.
 const ControlRow* RowOf(const QString& name, int index = NoIndex);
-
-// Where a control designed at `design` in the design area stands in a content area of `area`:
-// it keeps its distance to each locked edge and stretches between two opposite locked edges.
-// A control locked to neither of two opposite edges keeps its distance to the left (or top) one.
-QRect AnchoredGeometry(const QRect& design, int locks, const QSize& area);
 
 } // namespace MainWindowControls

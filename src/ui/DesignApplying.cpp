@@ -16,16 +16,17 @@ namespace MainWindowControls {
 
 namespace {
 
-Qt::Alignment HorizontalAlignment(int textAlign)
+Qt::Alignment HorizontalAlignment(TextAlign textAlign)
 {
     switch (textAlign) {
-    case 1:
+    case TextAlign::Centre:
         return Qt::AlignHCenter;
-    case 2:
+    case TextAlign::Right:
         return Qt::AlignRight;
-    default:
-        return Qt::AlignLeft;
+    case TextAlign::Left:
+        break;
     }
+    return Qt::AlignLeft;
 }
 
 void ApplyPlace(QWidget* control, const ControlProperties& design)

@@ -2,7 +2,7 @@
 
 #include "ui/BevelButton.h"
 #include "ui/Canvas.h"
-#include "ui/ControlTable.h"
+#include "ui/ControlDesign.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "ui/EdgeAnchoring.h"
 
-#include "ui/ControlTable.h"
+#include "ui/ControlDesign.h"
 
 #include <QEvent>
 #include <QWidget>
