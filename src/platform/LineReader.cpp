@@ -144,6 +144,33 @@ qsizetype LineReader::lineEndFrom(qsizetype from)
     return lf ? static_cast<const char*>(lf) - base : cr;
 }
 
+// Inline (as declared), since the library is built position-independent, where only an inline
+// function is inlined: skipping a file whose lines a CR ends calls it for every line.
+QByteArrayView LineReader::passLine(LineBytes bytes, qsizetype stop)
+{
+    // Until the buffer shows the ending: none in it yet, or a CR on its last byte whose LF may
+    // open the next block.
+    while (stop == m_buffer.size() || (stop == m_buffer.size() - 1 && m_buffer.at(stop) == '\r')) {
+        if (bytes == LineBytes::LetGo)
+            m_pos = stop;
+        // Adding a block drops the bytes before m_pos, so the offsets count from it.
+        const qsizetype scanned = stop - m_pos;
+        const bool added = fillBuffer();
+        stop = m_pos + scanned;
+        if (!added)
+            break; // the end of the file ends the line, a CR there alone
+        stop = lineEndFrom(stop);
+    }
+    const char* const base = m_buffer.constData();
+    qsizetype endingLength = 0;
+    if (stop < m_buffer.size())
+        endingLength =
+            base[stop] == '\r' && stop + 1 < m_buffer.size() && base[stop + 1] == '\n' ? 2 : 1;
+    const QByteArrayView line(base + m_pos, stop - m_pos);
+    m_pos = stop + endingLength;
+    return line;
+}
+
 QString LineReader::readLine()
 {
     if (atEnd())
@@ -155,79 +182,31 @@ QByteArrayView LineReader::readLineBytes()
 {
     if (atEnd())
         return QByteArrayView();
-    // Offsets count from m_pos, which stays on the line's first byte while blocks are added.
-    qsizetype scanFrom = 0;
-    for (;;) {
-        const qsizetype stop = lineEndFrom(m_pos + scanFrom);
-        const qsizetype length = stop - m_pos;
-        if (stop == m_buffer.size()) {
-            scanFrom = length;
-            if (fillBuffer())
-                continue;
-            const QByteArrayView line(m_buffer.constData() + m_pos, length);
-            m_pos = m_buffer.size();
-            return line;
-        }
-        qsizetype endingLength = 1;
-        if (m_buffer[stop] == '\r') {
-            if (stop + 1 == m_buffer.size()) {
-                // The LF of a CRLF may start the next block.
-                scanFrom = length;
-                if (fillBuffer())
-                    continue;
-            } else if (m_buffer[stop + 1] == '\n') {
-                endingLength = 2;
-            }
-        }
-        const QByteArrayView line(m_buffer.constData() + m_pos, length);
-        m_pos += length + endingLength;
-        return line;
-    }
+    return passLine(LineBytes::Kept, lineEndFrom(m_pos));
 }
 
 qint64 LineReader::skipLines(qint64 count)
 {
     qint64 skipped = 0;
-    // Inside a line whose end is not in the buffer yet; its bytes need not be kept.
-    bool midLine = false;
-    while (skipped < count) {
-        if (m_pos >= m_buffer.size() && !fillBuffer()) {
-            if (midLine)
-                ++skipped; // the last line has no ending
-            break;
-        }
-        // The lines that an LF ends before the next CR go in one run of memchr.
-        const qsizetype cr = nextCrFrom(m_pos);
+    // atEnd is called only once the buffer is used up, for the same reason as passLine is inline.
+    while (skipped < count && (m_pos < m_buffer.size() || !atEnd())) {
+        // Every LF before the next CR ends a line, as lineEndFrom finds them; those lines go in
+        // one run of memchr. Whatever ends the line after them is passLine's to decide.
         const char* const base = m_buffer.constData();
+        const qsizetype cr = nextCrFrom(m_pos);
         const char* p = base + m_pos;
         while (skipped < count) {
-            const char* lf = static_cast<const char*>(std::memchr(p, '\n', size_t(base + cr - p)));
+            const void* lf = std::memchr(p, '\n', size_t(base + cr - p));
             if (!lf)
                 break;
-            p = lf + 1;
+            p = static_cast<const char*>(lf) + 1;
             ++skipped;
         }
         m_pos = p - base;
-        if (skipped == count)
-            break;
-        if (cr == m_buffer.size()) {
-            midLine = m_pos < cr;
-            m_pos = cr;
-            continue;
+        if (skipped < count && m_pos < m_buffer.size()) {
+            passLine(LineBytes::LetGo, cr);
+            ++skipped;
         }
-        qsizetype next = cr + 1;
-        if (next == m_buffer.size()) {
-            // The LF of a CRLF may start the next block: the CR stays to be looked at again.
-            m_pos = cr;
-            if (fillBuffer())
-                continue;
-            next = m_buffer.size();
-        } else if (m_buffer[next] == '\n') {
-            ++next;
-        }
-        m_pos = next;
-        ++skipped;
-        midLine = false;
     }
     return skipped;
 }

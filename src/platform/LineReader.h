@@ -29,12 +29,22 @@ public:
     bool hasError() const;
 
 private:
+    // Whether a line's bytes must stay readable once passed, or may go as soon as a long line
+    // fills the buffer.
+    enum class LineBytes { Kept, LetGo };
+
     // Reads the next block after the unread bytes; false at the end of the file or on an error.
     bool fillBuffer();
     // The offset of the first CR, or of the first LF or CR, at or after from in the buffer; the
     // buffer's size when there is none.
     qsizetype nextCrFrom(qsizetype from);
     qsizetype lineEndFrom(qsizetype from);
+    // The one place where a line ends, for reading and skipping alike: at the first LF or CR, a
+    // CR directly followed by an LF taking both, or at the end of the file. Passes over the line
+    // at m_pos (not at the end), whose first LF or CR, or the buffer's end, is stop as
+    // lineEndFrom finds it. Returns the line's bytes, valid until the next read; with LetGo only
+    // the last part of a line longer than the buffer.
+    inline QByteArrayView passLine(LineBytes bytes, qsizetype stop);
 
     QFile m_file;
     QByteArray m_buffer;
