@@ -165,3 +165,50 @@ TEST(LineReader, SkippingEndsLinesAsReadingDoes)
         }
     }
 }
+
+// Every shape of line ending, one at a time: skipping k lines must land where reading k lines
+// does, also where the buffer has let a skipped long line go.
+TEST(LineReader, SkippingAgreesWithReadingOnEveryEnding)
+{
+    TempFolders folders;
+    constexpr qsizetype block = 256 * 1024;
+    const QByteArray bom = "\xEF\xBB\xBF";
+    struct Row
+    {
+        const char* name;
+        QByteArray content;
+        qint64 lineCount;
+    };
+    const Row rows[] = {
+        {"empty file", "", 0},
+        {"LF", "a\nb\n", 2},
+        {"CRLF", "a\r\nb\r\n", 2},
+        {"lone CR", "a\rb\r", 2},
+        {"LF CR is two endings", "a\n\rb", 3},
+        {"empty lines", "\n\r\n\r\n\rb", 5},
+        {"no final ending", "a\nb", 2},
+        {"BOM", bom + "a\r\nb", 2},
+        {"BOM only", bom, 0},
+        {"lone CR at a block's end", QByteArray(block - 1, 'x') + "\rnext\n", 2},
+        {"CRLF split across blocks", QByteArray(block - 1, 'x') + "\r\nnext", 2},
+        {"CR ending the file at a block's end", QByteArray(block - 1, 'x') + "\r", 1},
+        {"CRLF split after a line longer than a block", QByteArray(2 * block - 1, 'x') + "\r\nz",
+         2},
+    };
+    for (const Row& row : rows) {
+        const QString path = folders.writeFile("agree.txt", row.content);
+        const QStringList all = ReadAllLines(path);
+        ASSERT_EQ(all.size(), row.lineCount) << row.name;
+        for (qint64 k = 0; k <= row.lineCount; ++k) {
+            LineReader reader(path);
+            EXPECT_EQ(reader.skipLines(k), k) << row.name << ", skipping " << k;
+            if (k == row.lineCount) {
+                EXPECT_TRUE(reader.atEnd()) << row.name;
+                continue;
+            }
+            EXPECT_EQ(reader.readLine(), all[k]) << row.name << ", line " << k;
+            EXPECT_EQ(reader.skipLines(row.lineCount), row.lineCount - k - 1)
+                << row.name << ", the rest after line " << k;
+        }
+    }
+}
