@@ -1,6 +1,6 @@
-#include "UnZipReader.h"
+#include "platform/UnZipReader.h"
 
-#include "Utf8CharacterType.h"
+#include "platform/Utf8CharacterType.h"
 
 #include <QFile>
 
@@ -121,14 +121,12 @@ int UnZipReader::openArchive(QByteArray password)
 
 void UnZipReader::closeArchive()
 {
-    closeOpenEntry();
     if (m_archive)
         archive_read_free(m_archive);
     m_archive = nullptr;
-    m_entry = nullptr;
+    m_entry = {};
     m_index = -1;
     m_password.clear();
-    m_dataTouched = false;
 }
 
 // A header the archive reads with a warning (a name it could not convert) is still an entry;
@@ -139,15 +137,13 @@ int UnZipReader::readHeader()
     const Utf8CharacterType utf8;
     archive_entry* entry = nullptr;
     const int status = archive_read_next_header(m_archive, &entry);
-    m_dataTouched = false;
     if (status == ARCHIVE_OK || status == ARCHIVE_WARN || status == ARCHIVE_FAILED) {
-        m_entry = entry;
-        m_dataOffset = archive_filter_bytes(m_archive, 0);
-        m_entryUnreadable = status == ARCHIVE_FAILED;
+        m_entry = {entry, archive_filter_bytes(m_archive, 0), status == ARCHIVE_FAILED, false,
+                   std::nullopt};
         ++m_index;
         return 0;
     }
-    m_entry = nullptr;
+    m_entry = {};
     return status == ARCHIVE_EOF ? NoEntry : errorOf(m_archive, Damaged);
 }
 
@@ -162,21 +158,14 @@ int UnZipReader::reopenAt(qint64 index, QByteArray password)
     return 0;
 }
 
-void UnZipReader::closeOpenEntry()
-{
-    m_open = false;
-    m_block = nullptr;
-    m_blockLeft = 0;
-}
-
 void UnZipReader::GoToFirstFile()
 {
-    closeOpenEntry();
+    m_entry.reading.reset();
     if (!m_archive) {
         m_lastError = Misuse;
         return;
     }
-    if (m_index >= 0 || m_dataTouched) {
+    if (m_index >= 0 || m_entry.dataTouched) {
         if (const int error = reopenAt(-1, m_password)) {
             m_lastError = error;
             return;
@@ -187,12 +176,12 @@ void UnZipReader::GoToFirstFile()
 
 void UnZipReader::GoToNextFile()
 {
-    closeOpenEntry();
+    m_entry.reading.reset();
     if (!m_archive || m_index < 0) {
         m_lastError = Misuse;
         return;
     }
-    if (!m_entry) {
+    if (!m_entry.header) {
         m_lastError = NoEntry;
         return;
     }
@@ -201,92 +190,89 @@ void UnZipReader::GoToNextFile()
 
 QString UnZipReader::FileName() const
 {
-    if (!m_entry)
+    if (!m_entry.header)
         return QString();
     const Utf8CharacterType utf8;
-    if (const char* name = archive_entry_pathname_utf8(m_entry))
+    if (const char* name = archive_entry_pathname_utf8(m_entry.header))
         return QString::fromUtf8(name);
     // libarchive keeps a name without the UTF-8 flag as it is stored, and drops one that is
     // flagged but not UTF-8: that entry has no name.
-    const char* stored = archive_entry_pathname(m_entry);
+    const char* stored = archive_entry_pathname(m_entry.header);
     return stored ? fromCodePage437(stored) : QString();
 }
 
 QString UnZipReader::CompressionMethod() const
 {
-    if (!m_entry)
+    if (!m_entry.header)
         return QString();
     const std::optional<ZipCompression> compression =
-        m_localHeaders.compressionOfDataAt(m_dataOffset);
+        m_localHeaders.compressionOfDataAt(m_entry.dataOffset);
     return compression ? CompressionMethodName(compression->method) : QString();
 }
 
 qint64 UnZipReader::FileSize() const
 {
-    if (!m_entry || !archive_entry_size_is_set(m_entry))
+    if (!m_entry.header || !archive_entry_size_is_set(m_entry.header))
         return -1;
-    return qint64(archive_entry_size(m_entry));
+    return qint64(archive_entry_size(m_entry.header));
 }
 
 void UnZipReader::OpenCurrentFile(const QString& password)
 {
-    closeOpenEntry();
-    if (!m_entry) {
+    m_entry.reading.reset();
+    if (!m_entry.header) {
         m_lastError = Misuse;
         return;
     }
-    if (m_entryUnreadable) {
+    if (m_entry.unreadable) {
         m_lastError = Damaged;
         return;
     }
-    if (archive_entry_filetype(m_entry) != AE_IFREG) {
+    if (archive_entry_filetype(m_entry.header) != AE_IFREG) {
         m_lastError = NotAFile;
         return;
     }
     const QByteArray secret = password.toUtf8();
-    if (m_dataTouched || m_password != secret) {
+    if (m_entry.dataTouched || m_password != secret) {
         if (const int error = reopenAt(m_index, secret)) {
             m_lastError = error;
             return;
         }
     }
-    m_dataTouched = true;
-    m_declaredSize = archive_entry_size_is_set(m_entry) ? qint64(archive_entry_size(m_entry)) : -1;
-    m_fetched = 0;
-    m_delivered = 0;
-    m_blocksDone = false;
-    m_entryDone = false;
-    m_entryError = 0;
+    m_entry.dataTouched = true;
+    EntryReading reading;
+    reading.declaredSize = FileSize();
     // The password is checked when the first data is decrypted, so an entry that it does not
     // open fails here rather than at the first read.
-    const int error = nextBlock();
+    const int error = nextBlock(reading);
     m_lastError = error != 0 ? decodingFailure(error) : 0;
-    m_open = m_lastError == 0;
+    if (m_lastError == 0)
+        m_entry.reading = reading;
 }
 
 // Makes the next block of the entry's data current; at the end of the data there is none.
-int UnZipReader::nextBlock()
+int UnZipReader::nextBlock(EntryReading& reading)
 {
     const void* data = nullptr;
     size_t size = 0;
     la_int64_t offset = 0;
     const int status = archive_read_data_block(m_archive, &data, &size, &offset);
     if (status == ARCHIVE_EOF) {
-        m_blocksDone = true;
-        m_block = nullptr;
-        m_blockLeft = 0;
+        reading.blocksDone = true;
+        reading.block = nullptr;
+        reading.blockLeft = 0;
         return 0;
     }
     // Any warning on the data (a checksum or authentication code that does not match) fails it.
     if (status != ARCHIVE_OK)
         return errorOf(m_archive, Damaged);
-    if (offset != m_fetched)
+    if (offset != reading.fetched)
         return Damaged;
-    m_fetched += qint64(size);
-    if (m_declaredSize >= 0 && m_fetched > m_declaredSize)
+    reading.fetched += qint64(size);
+    if (reading.declaredSize >= 0 && reading.fetched > reading.declaredSize)
         return TooLong;
-    m_block = static_cast<const char*>(data);
-    m_blockLeft = size;
+    reading.block = static_cast<const char*>(data);
+    reading.blockLeft = size;
     return 0;
 }
 
@@ -295,29 +281,30 @@ int UnZipReader::decodingFailure(int error)
     if (PasswordRefused(m_archive))
         return error;
     const std::optional<ZipCompression> compression =
-        m_localHeaders.compressionOfDataAt(m_dataOffset);
+        m_localHeaders.compressionOfDataAt(m_entry.dataOffset);
     return compression && !LibarchiveDecodes(*compression) ? UnsupportedCompression : error;
 }
 
-QByteArray UnZipReader::failRead(int error)
+QByteArray UnZipReader::failRead(EntryReading& reading, int error)
 {
     error = decodingFailure(error);
-    m_entryDone = true;
-    m_entryError = error;
+    reading.done = true;
+    reading.error = error;
+    reading.block = nullptr;
+    reading.blockLeft = 0;
     m_lastError = error;
-    m_block = nullptr;
-    m_blockLeft = 0;
     return QByteArray();
 }
 
 QByteArray UnZipReader::ReadCurrentFile(qint64 count)
 {
-    if (!m_open) {
+    if (!m_entry.reading) {
         m_lastError = Misuse;
         return QByteArray();
     }
-    if (m_entryDone) {
-        m_lastError = m_entryError;
+    EntryReading& reading = *m_entry.reading;
+    if (reading.done) {
+        m_lastError = reading.error;
         return QByteArray();
     }
     m_lastError = 0;
@@ -325,35 +312,37 @@ QByteArray UnZipReader::ReadCurrentFile(qint64 count)
         return QByteArray();
     const qint64 wanted = std::min(count, LargestChunk);
     QByteArray chunk;
-    chunk.reserve(m_declaredSize >= 0 ? std::min(wanted, m_declaredSize - m_delivered) : wanted);
+    chunk.reserve(reading.declaredSize >= 0
+                      ? std::min(wanted, reading.declaredSize - reading.delivered)
+                      : wanted);
     while (chunk.size() < wanted) {
-        if (m_blockLeft == 0) {
-            if (m_blocksDone)
+        if (reading.blockLeft == 0) {
+            if (reading.blocksDone)
                 break;
-            if (const int error = nextBlock())
-                return failRead(error);
+            if (const int error = nextBlock(reading))
+                return failRead(reading, error);
             continue;
         }
-        const size_t taken = std::min(m_blockLeft, size_t(wanted - chunk.size()));
-        chunk.append(m_block, qsizetype(taken));
-        m_block += taken;
-        m_blockLeft -= taken;
+        const size_t taken = std::min(reading.blockLeft, size_t(wanted - chunk.size()));
+        chunk.append(reading.block, qsizetype(taken));
+        reading.block += taken;
+        reading.blockLeft -= taken;
     }
     if (chunk.isEmpty()) {
         // The data ended before the size the entry declares.
-        if (m_declaredSize >= 0 && m_delivered != m_declaredSize)
-            return failRead(Damaged);
-        m_entryDone = true;
+        if (reading.declaredSize >= 0 && reading.delivered != reading.declaredSize)
+            return failRead(reading, Damaged);
+        reading.done = true;
         return chunk;
     }
-    m_delivered += chunk.size();
+    reading.delivered += chunk.size();
     return chunk;
 }
 
 void UnZipReader::CloseCurrentFile()
 {
-    m_lastError = m_open ? 0 : Misuse;
-    closeOpenEntry();
+    m_lastError = m_entry.reading ? 0 : Misuse;
+    m_entry.reading.reset();
 }
 
 int UnZipReader::Lasterror() const

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "ZipLocalHeaders.h"
+#include "platform/ZipLocalHeaders.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <cerrno>
+#include <optional>
 
 struct archive;
 struct archive_entry;
@@ -53,39 +54,59 @@ public:
     int Lasterror() const;
 
 private:
+    // The entry open for reading, from an OpenCurrentFile that succeeded to CloseCurrentFile or
+    // the next move. Until the entry is done, libarchive has given fetched bytes of it, of which
+    // delivered went to the caller and the blockLeft at block wait; blocksDone says it gave all
+    // there are, and then blockLeft is 0 too. done: the entry was read to its end (error 0) or a
+    // read failed (error), no block waits, and every later read repeats that outcome.
+    struct EntryReading
+    {
+        const char* block = nullptr;
+        size_t blockLeft = 0;
+        qint64 fetched = 0;
+        bool blocksDone = false;
+        // What the archive declares, which no read passes; -1 when it declares none.
+        qint64 declaredSize = -1;
+        qint64 delivered = 0;
+        bool done = false;
+        int error = 0;
+    };
+
+    // The current entry, replaced whole by each move and by closing the archive. header null:
+    // there is none (before the first entry, past the last, the archive closed), and every other
+    // field keeps its initial value. reading is present only while the entry is open.
+    struct Entry
+    {
+        // Owned by m_archive.
+        archive_entry* header = nullptr;
+        // Where the entry's data begins in the archive, which tells its local header.
+        qint64 dataOffset = -1;
+        // libarchive read the header with a failure: the entry does not open.
+        bool unreadable = false;
+        // libarchive went into the entry's data, which it reads forwards only: opening the entry
+        // again reads the archive anew.
+        bool dataTouched = false;
+        std::optional<EntryReading> reading;
+    };
+
     // By value: a reopening passes m_password, which opening clears.
     int openArchive(QByteArray password);
     void closeArchive();
     int readHeader();
     int reopenAt(qint64 index, QByteArray password);
-    void closeOpenEntry();
-    int nextBlock();
-    QByteArray failRead(int error);
+    int nextBlock(EntryReading& reading);
+    QByteArray failRead(EntryReading& reading, int error);
     int decodingFailure(int error);
 
     QByteArray m_path;
     // Asked only about an entry that failed, or by CompressionMethod().
     mutable ZipLocalHeaders m_localHeaders;
     archive* m_archive = nullptr;
-    // The current entry, owned by m_archive; null before the first entry and after the last.
-    archive_entry* m_entry = nullptr;
-    qint64 m_index = -1;
-    // Where the current entry's data begins in the archive, which tells its local header.
-    qint64 m_dataOffset = -1;
-    bool m_entryUnreadable = false;
     // The password that m_archive was opened with; empty for none.
     QByteArray m_password;
-    bool m_dataTouched = false;
-
-    bool m_open = false;
-    const char* m_block = nullptr;
-    size_t m_blockLeft = 0;
-    qint64 m_fetched = 0;
-    bool m_blocksDone = false;
-    qint64 m_declaredSize = -1;
-    qint64 m_delivered = 0;
-    // Set once the entry has been read to its end or a read failed; later reads repeat the outcome.
-    bool m_entryDone = false;
-    int m_entryError = 0;
+    // The index of the last header m_archive read: -1 before the first, and past the last entry
+    // still the last one's.
+    qint64 m_index = -1;
+    Entry m_entry;
     int m_lastError = 0;
 };

@@ -1,4 +1,4 @@
-#include "ZipLocalHeaders.h"
+#include "platform/ZipLocalHeaders.h"
 
 #include <QFile>
 #include <QtEndian>
