@@ -78,7 +78,8 @@ QString ArchivePath(int scale, Packing packing)
     const QPair<int, Packing> key(scale, packing);
     if (!packed.contains(key))
         packed[key] =
-            packBySevenZip(scale, packing == Packing::SevenZipAes256 ? "AES256" : "ZipCrypto");
+            packBySevenZip(scale, packing == Packing::SevenZipAes256 ? QStringLiteral("AES256")
+                                                                     : QStringLiteral("ZipCrypto"));
     return packed[key];
 }
 

@@ -36,7 +36,8 @@ void BM_StartToWindow(benchmark::State& state, const WindowProgram& started)
         const QString home = FreshFolder();
         const QString runtime = FreshFolder();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
+        for (const QString& name :
+             QStringList{"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
             environment.remove(name);
         environment.insert("HOME", home);
         environment.insert("XDG_RUNTIME_DIR", runtime);

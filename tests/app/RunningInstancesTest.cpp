@@ -29,7 +29,7 @@ protected:
 
     void SetUp() override
     {
-        for (const QString name : {"app", "home", "config", "runtime"})
+        for (const QString& name : QStringList{"app", "home", "config", "runtime"})
             ASSERT_TRUE(QDir().mkpath(folder(name)));
         QFile::setPermissions(folder("runtime"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

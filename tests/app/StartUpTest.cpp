@@ -153,7 +153,7 @@ TEST_F(StartUpTest, ALinkInPlaceOfATextIsNotReadThrough)
 TEST_F(StartUpTest, AnotherUsersUnpackOrDataFolderIsNeitherWrittenIntoNorDeleted)
 {
     WriteDataZip(m_folders.application(), CompleteDataEntries());
-    for (const QString planted : {"CorvaneData", "CorvaneData/Data"}) {
+    for (const QString& planted : QStringList{"CorvaneData", "CorvaneData/Data"}) {
         ThisApp::Reset();
         const QString temporary = m_folders.root() + "/tmp-" + QString(planted).replace('/', '-');
         Folders::setTemporaryFolder(temporary);

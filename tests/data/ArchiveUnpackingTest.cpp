@@ -56,7 +56,8 @@ QStringList TreeOf(const QString& folder)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        paths.append(QDir(folder).relativeFilePath(path) + (it.fileInfo().isDir() ? "/" : ""));
+        paths.append(QDir(folder).relativeFilePath(path)
+                     + (it.fileInfo().isDir() ? QStringLiteral("/") : QString()));
     }
     paths.sort();
     return paths;

@@ -232,7 +232,7 @@ with open(path, 'wb') as f:
     f.write(data.replace('bad-\u00e9'.encode(), b'bad-\xff\xfe')))";
     QTemporaryDir root;
     const QString archive = root.path() + "/names.zip";
-    RunTool(python, {"-c", script, archive}, root.path());
+    RunTool(python, {"-c", QString::fromUtf8(script), archive}, root.path());
     const QByteArray bytes = ReadWholeFile(archive);
     const QList<ZipRecord> records = ZipRecords(bytes);
     ASSERT_EQ(records.size(), 3);
@@ -276,7 +276,7 @@ INSTANTIATE_TEST_SUITE_P(
                              true},
                       Packer{"PythonZipfile",
                              QStringLiteral(CORVANE_PYTHON3),
-                             {"-c", PythonZipfile, "{zip}"},
+                             {"-c", QString::fromUtf8(PythonZipfile), "{zip}"},
                              false},
                       Packer{"OwnWriter", QString(), {}, true}),
     PackerName);

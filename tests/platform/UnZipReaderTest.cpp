@@ -323,7 +323,7 @@ TEST(UnZipReader, NamesAsOtherToolsStoreThem)
     QByteArray bytes = fileBytes(path);
     // "X" becomes 0x82, "é" in code page 437 and no UTF-8; "bad-" also gets the UTF-8 flag.
     for (const char* name : {"caf-X.txt", "bad-X.txt"}) {
-        const ZipRecord record = ZipRecordOf(bytes, name);
+        const ZipRecord record = ZipRecordOf(bytes, QLatin1String(name));
         bytes[record.localHeader + 30 + 4] = char(0x82);
         bytes[record.centralHeader + 46 + 4] = char(0x82);
         if (QByteArray(name).startsWith("bad-")) {

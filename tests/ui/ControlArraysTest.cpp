@@ -12,7 +12,7 @@ using namespace MainWindowControls;
 namespace {
 
 template <typename T>
-QList<int> Indices(const MainWindow& w, const char* name)
+QList<int> Indices(const MainWindow& w, const QString& name)
 {
     QList<int> indices;
     for (const T* member : w.centralWidget()->findChildren<T*>(name))

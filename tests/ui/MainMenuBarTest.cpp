@@ -28,10 +28,10 @@ void ExpectItems(const QMenu* menu, const std::vector<Item>& expected)
     for (size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(expected[i].name);
         const QAction* action = actions[static_cast<qsizetype>(i)];
-        EXPECT_EQ(action->objectName(), expected[i].name);
+        EXPECT_EQ(action->objectName(), QString::fromLatin1(expected[i].name));
         EXPECT_EQ(action->isSeparator(), expected[i].separator);
         EXPECT_EQ(action->text(), QString::fromUtf8(expected[i].text));
-        EXPECT_EQ(action->shortcut(), QKeySequence(expected[i].shortcut));
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(expected[i].shortcut)));
     }
 }
 

@@ -154,7 +154,7 @@ TEST(MainWindowState, EveryControlStandsAtItsDesignedPlace)
     ASSERT_EQ(controls.size(), std::size(expected));
     for (qsizetype i = 0; i < controls.size(); ++i) {
         SCOPED_TRACE("control " + std::to_string(i) + ", " + expected[i].name);
-        EXPECT_EQ(controls[i]->objectName(), expected[i].name);
+        EXPECT_EQ(controls[i]->objectName(), QString::fromLatin1(expected[i].name));
         EXPECT_EQ(controls[i]->geometry(), expected[i].place);
     }
     EXPECT_EQ(w.ST(6)->geometry().right() + 1 + 22, w.FontPU()->geometry().left());

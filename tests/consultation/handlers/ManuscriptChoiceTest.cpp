@@ -32,8 +32,10 @@ TEST_F(ManuscriptChoiceTest, ManuscriptsWithoutTextShowTheirDescriptionAndDoNotS
 {
     pick("T");
     for (const char* siglum : {"C", "V7", "V4"}) {
-        pick(siglum);
-        EXPECT_EQ(window().StatusST()->text(), ThisApp::DescriptionDic->value(siglum)) << siglum;
+        pick(QLatin1String(siglum));
+        EXPECT_EQ(window().StatusST()->text(),
+                  ThisApp::DescriptionDic->value(QLatin1String(siglum)))
+            << siglum;
         EXPECT_EQ(window().ManuscriptPU()->currentIndex(), -1) << siglum;
         EXPECT_EQ(ThisApp::CurrentSigla, QString("T")) << siglum;
     }

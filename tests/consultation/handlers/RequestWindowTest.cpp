@@ -138,7 +138,7 @@ TEST(RequestDispatch, ReturnThatNoControlUsesRunsTheRequestOnce)
     };
     for (const Place& place : places) {
         SCOPED_TRACE(place.control->objectName().toStdString());
-        window.SearchTF()->setText(place.typed);
+        window.SearchTF()->setText(QString::fromLatin1(place.typed));
         place.control->setFocus();
         QTest::keyClick(place.control, place.key, place.modifiers);
         EXPECT_EQ(fixture.texts(), place.texts);
@@ -160,7 +160,7 @@ TEST(RequestDispatch, TypedNumberIsReadAsAWholeNumber)
     ConsultationFixture fixture;
     for (const char* typed : {"12.7", "0012", " 12", "12abc"}) {
         fixture.window().MainLB()->setRowCount(0);
-        fixture.request("P", 0, 0, typed);
+        fixture.request("P", 0, 0, QLatin1String(typed));
         EXPECT_EQ(fixture.texts(), kLaisse12) << typed;
         EXPECT_EQ(ConsultationFixture::selectedRow(fixture.window().MainLB()), -1) << typed;
     }
@@ -184,7 +184,7 @@ TEST(RequestDispatch, EmptyFieldChangesOnlyTheCurrentManuscript)
     ThisApp::CurrentSigla = "P";
     const QString status = Status(fixture);
     for (const char* typed : {"", "0", "abc"}) {
-        window.SearchTF()->setText(typed);
+        window.SearchTF()->setText(QString::fromLatin1(typed));
         QTest::keyClick(window.SearchTF(), Qt::Key_Return);
         EXPECT_EQ(ThisApp::CurrentSigla, QString("T")) << typed;
         EXPECT_EQ(fixture.texts(), kLaisse12) << typed;
@@ -246,8 +246,8 @@ TEST(RequestDispatch, MissingVerseIsReportedAndTheListsStay)
     const QList<std::pair<int, const char*>> cases = {{0, "999"}, {1, "121"}, {0, "-3"}};
     for (const auto& [edition, typed] : cases) {
         fixture.request("P", 0, 0, "12");
-        fixture.request("P", edition, 1, typed);
-        EXPECT_EQ(Status(fixture), QString("Verse %1 does not exist.").arg(typed));
+        fixture.request("P", edition, 1, QLatin1String(typed));
+        EXPECT_EQ(Status(fixture), QString("Verse %1 does not exist.").arg(QLatin1String(typed)));
         EXPECT_TRUE(fixture.texts().isEmpty()) << typed;
         EXPECT_EQ(SideListsOf(window), lists) << typed;
     }
@@ -300,8 +300,8 @@ TEST(LaisseDisplay, ReportsMissingLaisses)
          {Case{0, "7", "Laisse 7 does not exist."}, Case{1, "7", "Laisse 7 does not exist."},
           Case{1, "16", "Laisse 15 does not exist."}, Case{0, "-2", "Laisse -2 does not exist."}}) {
         fixture.request("P", 0, 0, "12");
-        fixture.request("P", c.edition, 0, c.typed);
-        EXPECT_EQ(Status(fixture), QString(c.status));
+        fixture.request("P", c.edition, 0, QLatin1String(c.typed));
+        EXPECT_EQ(Status(fixture), QString::fromLatin1(c.status));
         EXPECT_TRUE(fixture.texts().isEmpty()) << c.typed;
     }
 
@@ -511,7 +511,7 @@ TEST(CorrespondanceLists, ShowsTheFirstFourTables)
 {
     ConsultationFixture::DataFiles files = ConsultationFixture::StandardFiles();
     for (const char* name : {"Z1", "Z2", "Z3"})
-        files.insert(QString("Correspondances/%1.txt").arg(name),
+        files.insert(QString("Correspondances/%1.txt").arg(QLatin1String(name)),
                      QByteArray("P=001\t") + name + "=007\n");
     ConsultationFixture fixture(files);
     fixture.request("P", 0, 0, "1");

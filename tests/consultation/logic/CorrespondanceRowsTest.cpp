@@ -84,7 +84,8 @@ TEST_P(CorrespondanceKeyTest, WritesTheReferenceNumber)
         {{"1", "1"}, {"13", "14"}, {"14", "13"}, {"5", "0"}, {"6", "60"}, {"1234", "1234"}});
     const TextDictionary BELdic = Dictionary(
         {{"1", "1"}, {"14", "13"}, {"13", "14"}, {"0", "5"}, {"1234", "1234"}, {"7", "8"}});
-    EXPECT_EQ(CorrespondanceKey(EBLdic, BELdic, GetParam().laisse, GetParam().mode),
+    EXPECT_EQ(CorrespondanceKey(EBLdic, BELdic, QString::fromLatin1(GetParam().laisse),
+                                GetParam().mode),
               GetParam().key);
 }
 
