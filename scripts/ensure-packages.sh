@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev libarchive-dev
   googletest libgtest-dev
   fonts-noto-cjk fonts-dejavu-core
-  p7zip-full zip libarchive-tools python3 clang-format
+  p7zip-full zip libarchive-tools python3 clang-format-14
 )
 
 missing=()
