@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
-#include <QVector>
 
 class QWidget;
 
@@ -28,5 +28,5 @@ private:
     };
 
     QWidget* m_area;
-    QVector<Anchored> m_controls;
+    QList<Anchored> m_controls;
 };

@@ -28,7 +28,7 @@ qreal PointSize(const QFont& font)
 class ListSizing : public QObject
 {
 public:
-    ListSizing(QTableWidget* list, QVector<int> percents)
+    ListSizing(QTableWidget* list, QList<int> percents)
         : QObject(list), m_list(list), m_viewport(list->viewport()), m_percents(std::move(percents))
     {
         for (int column = 0; column < list->columnCount(); ++column) {
@@ -119,14 +119,14 @@ private:
 
     QTableWidget* m_list;
     QWidget* m_viewport;
-    QVector<int> m_percents;
+    QList<int> m_percents;
     // The headings as the list was given them, before any was cut short.
     QStringList m_headings;
 };
 
 } // namespace
 
-void KeepListSized(QTableWidget* list, const QVector<int>& columnPercents)
+void KeepListSized(QTableWidget* list, const QList<int>& columnPercents)
 {
     new ListSizing(list, columnPercents);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QVector>
+#include <QList>
 
 class QTableWidget;
 
@@ -12,6 +12,6 @@ namespace MainWindowControls {
 //   vertical scroll bar while it shows; the last column takes the rest;
 // - each heading whole, at the rows' size or the largest below it that its column holds; cut
 //   with "…" only where its column is too narrow at the window's own size.
-void KeepListSized(QTableWidget* list, const QVector<int>& columnPercents);
+void KeepListSized(QTableWidget* list, const QList<int>& columnPercents);
 
 } // namespace MainWindowControls

@@ -2,8 +2,8 @@
 
 #include "ui/EditCommands.h"
 
+#include <QList>
 #include <QMenuBar>
-#include <QVector>
 
 class QAction;
 
@@ -42,6 +42,6 @@ private:
         QAction* action;
         EditCommand command;
     };
-    QVector<EditItem> m_editItems;
+    QList<EditItem> m_editItems;
     Items m_items;
 };

@@ -30,7 +30,7 @@ public:
     {
     }
 
-    QVector<int> laisses(const QString& siglum, int episode) const
+    QList<int> laisses(const QString& siglum, int episode) const
     {
         for (const ManuscriptSample& manuscript : m_manuscripts) {
             if (manuscript.siglum() == siglum)
@@ -44,23 +44,23 @@ public:
         return {};
     }
 
-    const QVector<int>& episodeOrder(const QString& siglum) const
+    const QList<int>& episodeOrder(const QString& siglum) const
     {
         for (const ManuscriptSample& manuscript : m_manuscripts) {
             if (manuscript.siglum() == siglum)
                 return manuscript.episodeOrder();
         }
-        static const QVector<int> none;
+        static const QList<int> none;
         return none;
     }
 
     // One row: TAB-separated fields such as P=012; empty when no column has the episode.
-    QByteArray row(int episode, const QVector<Column>& columns) const
+    QByteArray row(int episode, const QList<Column>& columns) const
     {
         QStringList fields;
         bool any = false;
         for (const Column& column : columns) {
-            const QVector<int> numbers = laisses(column.siglum, episode);
+            const QList<int> numbers = laisses(column.siglum, episode);
             any = any || !numbers.isEmpty();
             for (int number : numbers)
                 fields << column.siglum + '=' + QString::number(number).rightJustified(3, '0');
@@ -70,7 +70,7 @@ public:
         return any ? fields.join('\t').toUtf8() + '\n' : QByteArray();
     }
 
-    QByteArray table(const QVector<int>& episodes, const QVector<Column>& columns) const
+    QByteArray table(const QList<int>& episodes, const QList<Column>& columns) const
     {
         QByteArray content;
         for (int episode : episodes)
@@ -82,9 +82,9 @@ private:
     const std::vector<ManuscriptSample>& m_manuscripts;
 };
 
-QVector<Column> columns(const QStringList& zero, const QStringList& omitted)
+QList<Column> columns(const QStringList& zero, const QStringList& omitted)
 {
-    QVector<Column> result;
+    QList<Column> result;
     for (const QString& siglum : zero)
         result.append({siglum, true});
     for (const QString& siglum : omitted)
@@ -98,12 +98,12 @@ QMap<QString, QByteArray> correspondenceTables(const std::vector<ManuscriptSampl
                                                int episodeCount)
 {
     const Alignment alignment(manuscripts);
-    QVector<int> allEpisodes;
+    QList<int> allEpisodes;
     for (int episode = 1; episode <= episodeCount; ++episode)
         allEpisodes << episode;
 
     // Rows in the order P tells the poem, then the episodes that P lacks.
-    QVector<int> orderOfP = alignment.episodeOrder("P");
+    QList<int> orderOfP = alignment.episodeOrder("P");
     const QSet<int> inP(orderOfP.begin(), orderOfP.end());
     for (int episode : allEpisodes) {
         if (!inP.contains(episode))
@@ -111,7 +111,7 @@ QMap<QString, QByteArray> correspondenceTables(const std::vector<ManuscriptSampl
     }
 
     // Every seventh episode is left out of one table, which lists a good share only.
-    QVector<int> mostEpisodes;
+    QList<int> mostEpisodes;
     for (int episode : allEpisodes) {
         if (episode % 7 != 3)
             mostEpisodes << episode;

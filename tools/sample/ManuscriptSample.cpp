@@ -19,12 +19,12 @@ QByteArray folioMark(int firstFolio, int page)
 } // namespace
 
 ManuscriptSample::ManuscriptSample(const ManuscriptProfile& profile,
-                                   const QVector<int>& episodeLengths)
+                                   const QList<int>& episodeLengths)
     : m_profile(profile)
 {
     SampleRandom random(profile.seed);
     orderEpisodes(random);
-    const QVector<Laisse> reference = referenceEdition(random, episodeLengths);
+    const QList<Laisse> reference = referenceEdition(random, episodeLengths);
     writeFiles(random, ownEdition(random, reference));
 }
 
@@ -38,7 +38,7 @@ void ManuscriptSample::orderEpisodes(SampleRandom& random)
     for (int move = 0; move < 5; ++move) {
         const int length = random.between(1, 2);
         const int from = random.between(20, int(m_episodeOrder.size()) - 30);
-        const QVector<int> run = m_episodeOrder.mid(from, length);
+        const QList<int> run = m_episodeOrder.mid(from, length);
         m_episodeOrder.remove(from, length);
         const int shift = random.between(3, 12);
         const int to = random.chance(500) ? from + shift : from - shift;
@@ -47,10 +47,10 @@ void ManuscriptSample::orderEpisodes(SampleRandom& random)
     }
 }
 
-QVector<ManuscriptSample::Laisse>
-ManuscriptSample::referenceEdition(SampleRandom& random, const QVector<int>& episodeLengths)
+QList<ManuscriptSample::Laisse> ManuscriptSample::referenceEdition(SampleRandom& random,
+                                                                   const QList<int>& episodeLengths)
 {
-    QVector<Laisse> laisses;
+    QList<Laisse> laisses;
     for (int i = 0; i < m_episodeOrder.size(); ++i) {
         const int episode = m_episodeOrder[i];
         const int verses = qMax(4, episodeLengths[episode - 1] + random.between(-2, 2));
@@ -72,10 +72,10 @@ ManuscriptSample::referenceEdition(SampleRandom& random, const QVector<int>& epi
     return laisses;
 }
 
-QVector<ManuscriptSample::Laisse>
-ManuscriptSample::ownEdition(SampleRandom& random, const QVector<Laisse>& referenceLaisses) const
+QList<ManuscriptSample::Laisse>
+ManuscriptSample::ownEdition(SampleRandom& random, const QList<Laisse>& referenceLaisses) const
 {
-    QVector<Laisse> laisses;
+    QList<Laisse> laisses;
     for (int i = 0; i < referenceLaisses.size(); ++i) {
         const Laisse& laisse = referenceLaisses[i];
         if (random.chance(20))
@@ -99,7 +99,7 @@ ManuscriptSample::ownEdition(SampleRandom& random, const QVector<Laisse>& refere
     return laisses;
 }
 
-void ManuscriptSample::writeFiles(SampleRandom& random, const QVector<Laisse>& ownLaisses)
+void ManuscriptSample::writeFiles(SampleRandom& random, const QList<Laisse>& ownLaisses)
 {
     VerseText text(random);
     QByteArray texte =

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QMap>
 #include <QString>
-#include <QVector>
 
 class SampleRandom;
 
@@ -29,15 +29,15 @@ class ManuscriptSample
 {
 public:
     // episodeLengths[e - 1] is the usual number of verses of episode e.
-    ManuscriptSample(const ManuscriptProfile& profile, const QVector<int>& episodeLengths);
+    ManuscriptSample(const ManuscriptProfile& profile, const QList<int>& episodeLengths);
 
     const QString& siglum() const { return m_profile.siglum; }
     bool hasText() const { return m_profile.hasText; }
     // The reference-edition laisse numbers that stand for an episode, empty when the
     // manuscript leaves it out.
-    QVector<int> referenceLaisses(int episode) const { return m_episodeLaisses.value(episode); }
+    QList<int> referenceLaisses(int episode) const { return m_episodeLaisses.value(episode); }
     // The episodes in the order this manuscript tells them.
-    const QVector<int>& episodeOrder() const { return m_episodeOrder; }
+    const QList<int>& episodeOrder() const { return m_episodeOrder; }
 
     const QByteArray& texte() const { return m_texte; }
     const QByteArray& laisseLines() const { return m_lv; }
@@ -53,13 +53,13 @@ private:
     };
 
     void orderEpisodes(SampleRandom& random);
-    QVector<Laisse> referenceEdition(SampleRandom& random, const QVector<int>& episodeLengths);
-    QVector<Laisse> ownEdition(SampleRandom& random, const QVector<Laisse>& referenceLaisses) const;
-    void writeFiles(SampleRandom& random, const QVector<Laisse>& ownLaisses);
+    QList<Laisse> referenceEdition(SampleRandom& random, const QList<int>& episodeLengths);
+    QList<Laisse> ownEdition(SampleRandom& random, const QList<Laisse>& referenceLaisses) const;
+    void writeFiles(SampleRandom& random, const QList<Laisse>& ownLaisses);
 
     ManuscriptProfile m_profile;
-    QVector<int> m_episodeOrder;
-    QMap<int, QVector<int>> m_episodeLaisses;
+    QList<int> m_episodeOrder;
+    QMap<int, QList<int>> m_episodeLaisses;
     QByteArray m_texte;
     QByteArray m_lv;
     QByteArray m_vl;

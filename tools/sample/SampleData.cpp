@@ -29,7 +29,7 @@ QMap<QString, QByteArray> sampleDataFiles(int scale)
 {
     const int episodeCount = EpisodeCount * scale;
     SampleRandom random(Seed);
-    QVector<int> episodeLengths;
+    QList<int> episodeLengths;
     for (int episode = 1; episode <= episodeCount; ++episode)
         episodeLengths << random.between(9, 24);
 
