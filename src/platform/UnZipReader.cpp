@@ -165,7 +165,7 @@ void UnZipReader::GoToFirstFile()
         m_lastError = Misuse;
         return;
     }
-    if (m_index >= 0 || m_entry.dataTouched) {
+    if (m_index >= 0) {
         if (const int error = reopenAt(-1, m_password)) {
             m_lastError = error;
             return;

@@ -98,6 +98,8 @@ public:
 
     // Manuscript choice and the handlers that do nothing: handlers/ManuscriptChoice.cpp.
     void ManuscriptPU_Change(QComboBox* sender);
+    // Loads the current manuscript into ManuscriptDic when it is not there.
+    // Kept in the window's interface; no event calls it.
     void SetManuscriptObj();
     void EditionPU_Change(QComboBox* sender);
     bool MainLB_SortColumn(QTableWidget* sender, int column);
