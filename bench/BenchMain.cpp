@@ -21,13 +21,13 @@
 
 namespace {
 
-qint64 heapInUse()
+qint64 HeapInUse()
 {
     const struct mallinfo2 info = mallinfo2();
     return static_cast<qint64>(info.uordblks + info.hblkhd);
 }
 
-qint64 tableBytesOnDisk()
+qint64 TableBytesOnDisk()
 {
     qint64 total = 0;
     for (const char* name : {"LV.txt", "VL.txt", "BV.txt", "BL.txt"}) {
@@ -43,13 +43,13 @@ qint64 tableBytesOnDisk()
 }
 
 // The heap that the loaded tables hold, against the size of their files.
-void reportTableMemory(int scale)
+void ReportTableMemory(int scale)
 {
     ClearData();
-    const qint64 before = heapInUse();
+    const qint64 before = HeapInUse();
     SetUpData(scale);
-    const qint64 held = heapInUse() - before;
-    const qint64 onDisk = tableBytesOnDisk();
+    const qint64 held = HeapInUse() - before;
+    const qint64 onDisk = TableBytesOnDisk();
     char detail[96];
     std::snprintf(detail, sizeof detail, "[%lld bytes held / %lld on disk]",
                   static_cast<long long>(held), static_cast<long long>(onDisk));
@@ -57,12 +57,12 @@ void reportTableMemory(int scale)
                 {onDisk > 0 ? double(held) / double(onDisk) : 0}, 4.0, detail);
 }
 
-std::string at(const std::string& name, int scale)
+std::string At(const std::string& name, int scale)
 {
     return name + "/scale:" + std::to_string(scale);
 }
 
-void printFigures(const RatioReporter& r)
+void PrintFigures(const RatioReporter& r)
 {
     double load[3] = {0, 0, 0};
     getloadavg(load, 3);
@@ -77,32 +77,32 @@ void printFigures(const RatioReporter& r)
     for (int scale : Scales) {
         const std::string x = " " + std::to_string(scale) + "x";
         const auto extract = [&](const char* packing) {
-            return r.seconds(at(std::string("BM_SevenZipExtract/") + packing, scale));
+            return r.seconds(At(std::string("BM_SevenZipExtract/") + packing, scale));
         };
         const auto unzip = [&](const char* packing) {
-            return r.seconds(at(std::string("BM_UnzipData/") + packing, scale));
+            return r.seconds(At(std::string("BM_UnzipData/") + packing, scale));
         };
         PrintRatio("unpacking / 7-Zip, 7-Zip AES-256 zip," + x, unzip("sevenZipAes256"),
                    extract("sevenZipAes256"), 1.0);
         PrintRatio("unpacking / 7-Zip, 7-Zip ZipCrypto zip," + x, unzip("sevenZipZipCrypto"),
                    extract("sevenZipZipCrypto"), 1.0);
         PrintRatio("unpacking / 7-Zip, Data.zip," + x, unzip("dataZip"), extract("dataZip"), 1.0);
-        const Series setup = r.seconds(at("BM_DataSetup", scale));
+        const Series setup = r.seconds(At("BM_DataSetup", scale));
         PrintRatio("data set-up / 7-Zip, Data.zip," + x, setup, extract("dataZip"), 1.2);
         setupGrowth[scale == 1 ? 0 : 1] = Divided(setup, extract("dataZip"));
 
-        const Series floor = r.seconds(at("BM_ReadFloor", scale));
+        const Series floor = r.seconds(At("BM_ReadFloor", scale));
         PrintRatio("last-laisse request logic / read()," + x,
-                   r.seconds(at("BM_RequestLogic", scale)), floor, 3.0);
+                   r.seconds(At("BM_RequestLogic", scale)), floor, 3.0);
         PrintRatio("the same, shown and painted / read()," + x,
-                   r.seconds(at("BM_RequestShown", scale)), floor, 0);
+                   r.seconds(At("BM_RequestShown", scale)), floor, 0);
         PrintRatio("start to window / (empty window + 7-Zip)," + x,
-                   r.seconds(at("BM_StartToWindow/corvane", scale)),
+                   r.seconds(At("BM_StartToWindow/corvane", scale)),
                    Added(emptyWindow, extract("dataZip")), 1.2);
     }
     PrintFigure("set-up / 7-Zip at 16x, against 1x", Divided(setupGrowth[1], setupGrowth[0]), 1.0);
     for (int scale : Scales)
-        reportTableMemory(scale);
+        ReportTableMemory(scale);
 }
 
 } // namespace
@@ -127,7 +127,7 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     // The request's window must go while the application still exists.
     CloseRequestWindow();
-    printFigures(reporter);
+    PrintFigures(reporter);
     ClearData();
     benchmark::Shutdown();
     return 0;

@@ -15,27 +15,27 @@
 
 namespace {
 
-QTemporaryDir& scratch()
+QTemporaryDir& Scratch()
 {
     static QTemporaryDir dir;
     return dir;
 }
 
-QString sampleTree(int scale)
+QString SampleTree(int scale)
 {
     return scale == 1 ? QStringLiteral(CORVANE_SAMPLE_TREE)
                       : QStringLiteral(CORVANE_CORPUS16_FOLDER "/sample_tree");
 }
 
-QString packBySevenZip(int scale, const QString& method)
+QString PackBySevenZip(int scale, const QString& method)
 {
     const QString path = FreshFolder() + "/Data.zip";
     QProcess sevenZip;
-    sevenZip.setWorkingDirectory(sampleTree(scale));
+    sevenZip.setWorkingDirectory(SampleTree(scale));
     sevenZip.start("7z", {"a", "-tzip", "-bso0", "-bsp0", "-mem=" + method,
                           "-p" + ArchivePassword(), path, "Data"});
     if (!sevenZip.waitForFinished(-1) || sevenZip.exitCode() != 0) {
-        std::fprintf(stderr, "7z could not pack %s\n", qPrintable(sampleTree(scale)));
+        std::fprintf(stderr, "7z could not pack %s\n", qPrintable(SampleTree(scale)));
         std::exit(1);
     }
     return path;
@@ -48,7 +48,7 @@ struct LoadedData
     QString preferenceFolder;
 };
 
-LoadedData& loaded()
+LoadedData& Loaded()
 {
     static LoadedData data;
     return data;
@@ -78,7 +78,7 @@ QString ArchivePath(int scale, Packing packing)
     const QPair<int, Packing> key(scale, packing);
     if (!packed.contains(key))
         packed[key] =
-            packBySevenZip(scale, packing == Packing::SevenZipAes256 ? QStringLiteral("AES256")
+            PackBySevenZip(scale, packing == Packing::SevenZipAes256 ? QStringLiteral("AES256")
                                                                      : QStringLiteral("ZipCrypto"));
     return packed[key];
 }
@@ -91,7 +91,7 @@ QString ArchivePassword()
 QString FreshFolder()
 {
     static int counter = 0;
-    const QString path = scratch().path() + "/run" + QString::number(++counter);
+    const QString path = Scratch().path() + "/run" + QString::number(++counter);
     QDir().mkpath(path);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
@@ -105,7 +105,7 @@ void RemoveFolder(const QString& path)
 
 void ClearData()
 {
-    LoadedData& data = loaded();
+    LoadedData& data = Loaded();
     ThisApp::Reset();
     RemoveFolder(data.temporaryFolder);
     RemoveFolder(data.preferenceFolder);
@@ -115,17 +115,17 @@ void ClearData()
 void SetUpData(int scale)
 {
     ClearData();
-    LoadedData& data = loaded();
+    LoadedData& data = Loaded();
     data = {scale, FreshFolder(), FreshFolder()};
-    Folders::setApplicationFolder(ApplicationFolder(scale));
-    Folders::setTemporaryFolder(data.temporaryFolder);
-    Folders::setPreferencesFolder(data.preferenceFolder);
+    Folders::SetApplicationFolder(ApplicationFolder(scale));
+    Folders::SetTemporaryFolder(data.temporaryFolder);
+    Folders::SetPreferencesFolder(data.preferenceFolder);
     ClearQuitRequest();
     ThisApp::OpenThis();
 }
 
 void EnsureDataAt(int scale)
 {
-    if (loaded().scale != scale)
+    if (Loaded().scale != scale)
         SetUpData(scale);
 }

@@ -6,7 +6,7 @@
 namespace {
 
 template <typename Combine>
-Series combined(const Series& a, const Series& b, Combine combine)
+Series Combined(const Series& a, const Series& b, Combine combine)
 {
     if (a.empty() || a.size() != b.size())
         return {};
@@ -20,12 +20,12 @@ Series combined(const Series& a, const Series& b, Combine combine)
 
 Series Divided(const Series& numerator, const Series& denominator)
 {
-    return combined(numerator, denominator, [](double n, double d) { return n / d; });
+    return Combined(numerator, denominator, [](double n, double d) { return n / d; });
 }
 
 Series Added(const Series& a, const Series& b)
 {
-    return combined(a, b, [](double x, double y) { return x + y; });
+    return Combined(a, b, [](double x, double y) { return x + y; });
 }
 
 double Median(Series values)

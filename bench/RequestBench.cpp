@@ -33,7 +33,7 @@ struct LongestManuscript
 
 // The manuscript whose text is the longest, and the own number of its last laisse: the request
 // that reads the most of a text.
-LongestManuscript findLongestManuscript()
+LongestManuscript FindLongestManuscript()
 {
     LongestManuscript best;
     qint64 bestSize = -1;
@@ -51,7 +51,7 @@ LongestManuscript findLongestManuscript()
     return best;
 }
 
-std::unique_ptr<MainWindow>& windowSlot()
+std::unique_ptr<MainWindow>& WindowSlot()
 {
     static std::unique_ptr<MainWindow> slot;
     return slot;
@@ -59,11 +59,11 @@ std::unique_ptr<MainWindow>& windowSlot()
 
 // The data at that scale, and the window with the request for the last laisse of its longest
 // text typed in.
-LongestManuscript prepareRequest(int scale)
+LongestManuscript PrepareRequest(int scale)
 {
     EnsureDataAt(scale);
-    const LongestManuscript target = findLongestManuscript();
-    std::unique_ptr<MainWindow>& window = windowSlot();
+    const LongestManuscript target = FindLongestManuscript();
+    std::unique_ptr<MainWindow>& window = WindowSlot();
     if (!window) {
         window = std::make_unique<MainWindow>();
         window->Open();
@@ -79,7 +79,7 @@ LongestManuscript prepareRequest(int scale)
 // at hand, and its line ends counted.
 void BM_ReadFloor(benchmark::State& state)
 {
-    const QByteArray path = QFile::encodeName(prepareRequest(int(state.range(0))).textFile);
+    const QByteArray path = QFile::encodeName(PrepareRequest(int(state.range(0))).textFile);
     std::vector<char> buffer(size_t(QFileInfo(QString::fromLocal8Bit(path)).size()) + 1);
     for (auto _ : state) {
         const int fd = ::open(path.constData(), O_RDONLY);
@@ -102,8 +102,8 @@ void BM_ReadFloor(benchmark::State& state)
 // The request's logic: its window is hidden, so nothing is painted.
 void BM_RequestLogic(benchmark::State& state)
 {
-    prepareRequest(int(state.range(0)));
-    MainWindow& window = *windowSlot();
+    PrepareRequest(int(state.range(0)));
+    MainWindow& window = *WindowSlot();
     window.hide();
     for (auto _ : state)
         window.OKpressed();
@@ -114,8 +114,8 @@ void BM_RequestLogic(benchmark::State& state)
 // The request with its window shown, and the laisse painted after it.
 void BM_RequestShown(benchmark::State& state)
 {
-    prepareRequest(int(state.range(0)));
-    MainWindow& window = *windowSlot();
+    PrepareRequest(int(state.range(0)));
+    MainWindow& window = *WindowSlot();
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {
@@ -126,7 +126,7 @@ void BM_RequestShown(benchmark::State& state)
         state.SkipWithError("the request showed no rows");
 }
 
-const bool registered = [] {
+const bool Registered = [] {
     for (auto [name, function] :
          {std::pair{"BM_ReadFloor", &BM_ReadFloor}, std::pair{"BM_RequestLogic", &BM_RequestLogic},
           std::pair{"BM_RequestShown", &BM_RequestShown}})
@@ -141,5 +141,5 @@ const bool registered = [] {
 
 void CloseRequestWindow()
 {
-    windowSlot().reset();
+    WindowSlot().reset();
 }

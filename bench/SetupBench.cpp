@@ -67,7 +67,7 @@ void BM_DataSetup(benchmark::State& state)
 
 // A second of each per repetition: at 1x one run takes some 50 ms, and the disk's own work
 // (journal, write-back) falls on a few of them.
-const bool registered = [] {
+const bool Registered = [] {
     const std::pair<const char*, Packing> packings[] = {{"dataZip", Packing::DataZip},
                                                         {"sevenZipAes256", Packing::SevenZipAes256},
                                                         {"sevenZipZipCrypto",

@@ -17,7 +17,7 @@ struct WindowProgram
     QString titleStart;
 };
 
-WindowWatch& watch()
+WindowWatch& Watch()
 {
     static WindowWatch watch;
     return watch;
@@ -28,7 +28,7 @@ WindowWatch& watch()
 // runs.
 void BM_StartToWindow(benchmark::State& state, const WindowProgram& started)
 {
-    if (!watch().isConnected()) {
+    if (!Watch().isConnected()) {
         state.SkipWithError("no X server: run under xvfb-run (bench/run.sh does)");
         return;
     }
@@ -45,13 +45,13 @@ void BM_StartToWindow(benchmark::State& state, const WindowProgram& started)
         QProcess process;
         process.setProcessEnvironment(environment);
         process.setProgram(started.path);
-        watch().discardEvents();
+        Watch().discardEvents();
 
         const auto start = std::chrono::steady_clock::now();
         process.start();
         const bool mapped =
             process.waitForStarted()
-            && watch().waitForWindow(process.processId(), started.titleStart, 60000);
+            && Watch().waitForWindow(process.processId(), started.titleStart, 60000);
         const auto end = std::chrono::steady_clock::now();
 
         process.kill();
@@ -66,7 +66,7 @@ void BM_StartToWindow(benchmark::State& state, const WindowProgram& started)
     }
 }
 
-const bool registered = [] {
+const bool Registered = [] {
     for (int scale : Scales) {
         const std::string name = "BM_StartToWindow/corvane/scale:" + std::to_string(scale);
         benchmark::RegisterBenchmark(name.c_str(), BM_StartToWindow,

@@ -1,4 +1,4 @@
-#include "App.h"
+#include "app/App.h"
 
 #include "data/ThisApp.h"
 #include "platform/Folders.h"

@@ -1,8 +1,8 @@
-#include "MainRoutine.h"
+#include "app/MainRoutine.h"
 
-#include "App.h"
-#include "ModalMessageBox.h"
-#include "StartUp.h"
+#include "app/App.h"
+#include "app/ModalMessageBox.h"
+#include "app/StartUp.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Quitting.h"
 #include "platform/TerminationSignals.h"

@@ -1,4 +1,4 @@
-#include "ModalMessageBox.h"
+#include "app/ModalMessageBox.h"
 
 #include "platform/Quitting.h"
 

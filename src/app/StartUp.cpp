@@ -1,6 +1,6 @@
-#include "StartUp.h"
+#include "app/StartUp.h"
 
-#include "App.h"
+#include "app/App.h"
 #include "platform/Quitting.h"
 #include "ui/MainMenuBar.h"
 #include "ui/MainWindow.h"

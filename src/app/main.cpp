@@ -1,5 +1,5 @@
-#include "App.h"
-#include "MainRoutine.h"
+#include "app/App.h"
+#include "app/MainRoutine.h"
 
 int main(int argc, char** argv)
 {

@@ -28,7 +28,7 @@ QList<ListedEntry> ListEntries(const QString& zipFile)
     QList<ListedEntry> entries;
     UnZipReader reader(zipFile);
     for (reader.GoToFirstFile(); reader.Lasterror() == 0; reader.GoToNextFile())
-        entries.append({reader.FileName(), reader.FileSize()});
+        entries.append({reader.FileName(), reader.fileSize()});
     return entries;
 }
 

@@ -1,6 +1,6 @@
-#include "CorrespItem.h"
+#include "data/CorrespItem.h"
 
-#include "TextPool.h"
+#include "data/TextPool.h"
 #include "platform/TextFunctions.h"
 
 #include <algorithm>
@@ -8,10 +8,10 @@
 
 namespace {
 
-const QString joinSeparator = QStringLiteral(", ");
+const QString JoinSeparator = QStringLiteral(", ");
 
 // "0" and the empty text show as "-", anything else as its number with at least three digits.
-QString displayForm(const QString& laisse)
+QString DisplayForm(const QString& laisse)
 {
     if (laisse.isEmpty() || laisse == QLatin1String("0"))
         return QStringLiteral("-");
@@ -20,14 +20,14 @@ QString displayForm(const QString& laisse)
 
 // A row's first occurrences come joined by ", "; each text keeps its own display form, so
 // "010, 011" stays "010, 011" and "0, 7" gives "-, 007".
-QString displayFormOfEach(const QString& element)
+QString DisplayFormOfEach(const QString& element)
 {
-    if (!element.contains(joinSeparator))
-        return displayForm(element);
-    QStringList parts = element.split(joinSeparator);
+    if (!element.contains(JoinSeparator))
+        return DisplayForm(element);
+    QStringList parts = element.split(JoinSeparator);
     for (QString& part : parts)
-        part = displayForm(part);
-    return parts.join(joinSeparator);
+        part = DisplayForm(part);
+    return parts.join(JoinSeparator);
 }
 
 } // namespace
@@ -40,7 +40,7 @@ void CorrespItem::append(QStringView laisse, qint64 row)
         throw std::length_error("table too large");
     if (!Supp_Ref.empty() && quint32(row) < Supp_Ref.back())
         throw std::logic_error("rows must not decrease");
-    quint32& slot = LaisseNumDic.place(TextPool::hashOf(laisse), [&](quint32 number) {
+    quint32& slot = LaisseNumDic.place(TextPool::HashOf(laisse), [&](quint32 number) {
         return RefNumDic.equals(number, laisse);
     });
     if (slot == 0) {
@@ -58,7 +58,7 @@ void CorrespItem::append(QStringView laisse, qint64 row)
 
 void CorrespItem::getRefNum(const QString& laisse, QList<qint64>& rows) const
 {
-    const qint64 number = LaisseNumDic.find(TextPool::hashOf(laisse), [&](quint32 stored) {
+    const qint64 number = LaisseNumDic.find(TextPool::HashOf(laisse), [&](quint32 stored) {
         return RefNumDic.equals(stored, laisse);
     });
     if (number < 0)
@@ -80,7 +80,7 @@ void CorrespItem::getLaisseNum(qint64 row, QStringList& texts) const
             texts.append(RefNumDic.text(Supp_LN[size_t(k - Supp_Ref.begin())]));
     }
     for (QString& text : texts)
-        text = displayFormOfEach(text);
+        text = DisplayFormOfEach(text);
 }
 
 void CorrespItem::squeeze()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FirstTexts.h"
-#include "TextIndex.h"
+#include "data/FirstTexts.h"
+#include "data/TextIndex.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "Correspondance.h"
+#include "data/Correspondance.h"
 
-#include "DataErrorMessage.h"
+#include "data/DataErrorMessage.h"
 #include "platform/LineReader.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TextFunctions.h"
@@ -9,8 +9,8 @@
 
 namespace {
 
-const QChar tab(9);
-const QChar carriageReturn(13);
+const QChar Tab(9);
+const QChar CarriageReturn(13);
 
 } // namespace
 
@@ -47,7 +47,7 @@ bool Correspondance::readFile(const QString& filePath)
         const QStringView view(line);
         size_t fieldIndex = 0;
         for (qsizetype start = 0; start <= view.size(); ++fieldIndex) {
-            qsizetype stop = view.indexOf(tab, start);
+            qsizetype stop = view.indexOf(Tab, start);
             if (stop < 0)
                 stop = view.size();
             const QStringView field = view.mid(start, stop - start);
@@ -94,9 +94,9 @@ QString Correspondance::getCorrespondance(const QString& siglum, const QString& 
             item.getLaisseNum(row, texts);
             parts.append(texts.join(QStringLiteral(", ")));
         }
-        lines.append(item.Name + tab + parts.join(QLatin1Char(',')));
+        lines.append(item.Name + Tab + parts.join(QLatin1Char(',')));
     }
-    return lines.join(carriageReturn);
+    return lines.join(CarriageReturn);
 }
 
 QString Correspondance::makeCorrespTable() const
@@ -107,9 +107,9 @@ QString Correspondance::makeCorrespTable() const
         for (const CorrespItem& item : Items) {
             QStringList texts;
             item.getLaisseNum(row, texts);
-            line += tab + item.Name + QLatin1Char('=') + texts.join(QStringLiteral(", "));
+            line += Tab + item.Name + QLatin1Char('=') + texts.join(QStringLiteral(", "));
         }
         lines.append(line);
     }
-    return lines.join(carriageReturn);
+    return lines.join(CarriageReturn);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CorrespItem.h"
+#include "data/CorrespItem.h"
 
 #include <QHash>
 #include <QList>

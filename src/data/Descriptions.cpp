@@ -1,4 +1,4 @@
-#include "ThisApp.h"
+#include "data/ThisApp.h"
 
 namespace ThisApp {
 

@@ -98,7 +98,7 @@ EntryResult EntryCopier::copy(qsizetype index, const QString& target, std::atomi
 
 QString EntryCopier::compressionMethod() const
 {
-    return m_reader.CompressionMethod();
+    return m_reader.compressionMethod();
 }
 
 bool EntryCopier::moveTo(qsizetype index)

@@ -1,7 +1,7 @@
-#include "FirstTexts.h"
+#include "data/FirstTexts.h"
 
-#include "TextIndex.h"
-#include "TextPool.h"
+#include "data/TextIndex.h"
+#include "data/TextPool.h"
 
 #include <algorithm>
 #include <limits>
@@ -11,23 +11,23 @@ quint32 FirstTexts::add(QStringView text, quint32 row)
 {
     if (!m_rows.empty() && row < m_rows.back())
         throw std::logic_error("rows must not decrease");
-    if (m_pool.size() + TextPool::worstSize(text) > TextIndex::MaxHandle
+    if (m_pool.size() + TextPool::WorstSize(text) > TextIndex::MaxHandle
         || m_rows.size() >= TextIndex::MaxHandle)
         throw std::length_error("table too large");
     m_offsets.push_back(quint32(m_pool.size()));
-    TextPool::append(m_pool, text);
+    TextPool::Append(m_pool, text);
     m_rows.push_back(row);
     return quint32(m_rows.size() - 1);
 }
 
 QString FirstTexts::text(quint32 number) const
 {
-    return TextPool::textAt(m_pool, m_offsets[number]).toString();
+    return TextPool::TextAt(m_pool, m_offsets[number]).toString();
 }
 
 bool FirstTexts::equals(quint32 number, QStringView text) const
 {
-    return TextPool::textAt(m_pool, m_offsets[number]).equals(text);
+    return TextPool::TextAt(m_pool, m_offsets[number]).equals(text);
 }
 
 std::pair<quint32, quint32> FirstTexts::numbersIn(qint64 row) const

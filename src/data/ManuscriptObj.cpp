@@ -1,4 +1,4 @@
-#include "ManuscriptObj.h"
+#include "data/ManuscriptObj.h"
 
 #include "platform/LineReader.h"
 #include "platform/LinkFreeFolder.h"
@@ -15,7 +15,7 @@ namespace {
 // Field 1 and field 2 of line, the text before the first TAB and the text from there to the
 // next TAB or the end: "12\t4,5\tx" gives "12" and "4,5". False when the line has no TAB.
 template <typename View, typename Char>
-bool twoFields(View line, Char tab, View& field1, View& field2)
+bool TwoFields(View line, Char tab, View& field1, View& field2)
 {
     const qsizetype firstTab = line.indexOf(tab);
     if (firstTab < 0)
@@ -33,7 +33,7 @@ bool twoFields(View line, Char tab, View& field1, View& field2)
 // in the file; a line with anything else in its first two fields is decoded whole, so that it
 // reads as LineReader reads every line.
 template <typename Store>
-void readTable(const LinkFreeFolder& folder, const QString& folderPath, const QString& name,
+void ReadTable(const LinkFreeFolder& folder, const QString& folderPath, const QString& name,
                Store store)
 {
     const QString path = folderPath + QLatin1Char('/') + name;
@@ -44,7 +44,7 @@ void readTable(const LinkFreeFolder& folder, const QString& folderPath, const QS
         const QByteArrayView line = reader.readLineBytes();
         QByteArrayView bytes1;
         QByteArrayView bytes2;
-        if (!twoFields(line, '\t', bytes1, bytes2))
+        if (!TwoFields(line, '\t', bytes1, bytes2))
             continue;
         if (IsAscii(bytes1) && IsAscii(bytes2)) {
             store(QLatin1StringView(bytes1), QLatin1StringView(bytes2));
@@ -54,7 +54,7 @@ void readTable(const LinkFreeFolder& folder, const QString& folderPath, const QS
         const QStringView view(text);
         QStringView field1;
         QStringView field2;
-        twoFields(view, QLatin1Char('\t'), field1, field2);
+        TwoFields(view, QLatin1Char('\t'), field1, field2);
         store(field1, field2);
     }
     if (reader.hasError())
@@ -76,15 +76,15 @@ ManuscriptObj::ManuscriptObj(const QString& siglum, const QString& manuscriptsFo
     if (!folder.isLink(QStringLiteral("Texte.txt")))
         TextFi = path + QStringLiteral("/Texte.txt");
 
-    readTable(folder, path, QStringLiteral("LV.txt"),
+    ReadTable(folder, path, QStringLiteral("LV.txt"),
               [this](auto f1, auto f2) { LVdic.load(f1, f2); });
-    readTable(folder, path, QStringLiteral("VL.txt"),
+    ReadTable(folder, path, QStringLiteral("VL.txt"),
               [this](auto f1, auto f2) { VLdic.load(f1, f2); });
-    readTable(folder, path, QStringLiteral("BV.txt"), [this](auto f1, auto f2) {
+    ReadTable(folder, path, QStringLiteral("BV.txt"), [this](auto f1, auto f2) {
         EBVdic.load(f1, f2);
         BEVdic.load(f2, f1);
     });
-    readTable(folder, path, QStringLiteral("BL.txt"), [this](auto f1, auto f2) {
+    ReadTable(folder, path, QStringLiteral("BL.txt"), [this](auto f1, auto f2) {
         EBLdic.load(f1, f2);
         BELdic.load(f2, f1);
     });

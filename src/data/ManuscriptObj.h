@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextDictionary.h"
+#include "data/TextDictionary.h"
 
 #include <QString>
 #include <stdexcept>

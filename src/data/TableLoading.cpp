@@ -1,8 +1,8 @@
-#include "Correspondance.h"
-#include "DataErrorMessage.h"
-#include "ManuscriptObj.h"
-#include "ManuscriptSigla.h"
-#include "ThisApp.h"
+#include "data/Correspondance.h"
+#include "data/DataErrorMessage.h"
+#include "data/ManuscriptObj.h"
+#include "data/ManuscriptSigla.h"
+#include "data/ThisApp.h"
 
 #include "platform/LinkFreeFolder.h"
 #include "platform/MessageBoxes.h"

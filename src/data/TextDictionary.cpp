@@ -1,13 +1,13 @@
-#include "TextDictionary.h"
+#include "data/TextDictionary.h"
 
-#include "TextPool.h"
+#include "data/TextPool.h"
 
 #include <stdexcept>
 
 qint64 TextDictionary::find(QStringView key) const
 {
-    return m_index.find(TextPool::hashOf(key), [&](quint32 offset) {
-        return TextPool::textAt(m_pool, offset).equals(key);
+    return m_index.find(TextPool::HashOf(key), [&](quint32 offset) {
+        return TextPool::TextAt(m_pool, offset).equals(key);
     });
 }
 
@@ -21,8 +21,8 @@ QString TextDictionary::Value(const QString& key) const
     const qint64 offset = find(key);
     if (offset < 0)
         return QString();
-    const TextPool::StoredText storedKey = TextPool::textAt(m_pool, size_t(offset));
-    return TextPool::textAt(m_pool, storedKey.end).toString();
+    const TextPool::StoredText storedKey = TextPool::TextAt(m_pool, size_t(offset));
+    return TextPool::TextAt(m_pool, storedKey.end).toString();
 }
 
 template <typename Text>
@@ -30,36 +30,36 @@ quint32 TextDictionary::appendRecord(Text key, Text value)
 {
     // Offsets are 32-bit to keep the index small.
     const size_t offset = m_pool.size();
-    if (offset + TextPool::worstSize(key) + TextPool::worstSize(value) > TextIndex::MaxHandle)
+    if (offset + TextPool::WorstSize(key) + TextPool::WorstSize(value) > TextIndex::MaxHandle)
         throw std::length_error("table too large");
-    TextPool::append(m_pool, key);
-    TextPool::append(m_pool, value);
+    TextPool::Append(m_pool, key);
+    TextPool::Append(m_pool, value);
     return quint32(offset);
 }
 
 quint32& TextDictionary::slotFor(quint32 hash, quint32 keyOffset)
 {
-    const TextPool::StoredText key = TextPool::textAt(m_pool, keyOffset);
+    const TextPool::StoredText key = TextPool::TextAt(m_pool, keyOffset);
     return m_index.place(hash, [&](quint32 stored) {
-        return TextPool::textAt(m_pool, stored).equals(key);
+        return TextPool::TextAt(m_pool, stored).equals(key);
     });
 }
 
 void TextDictionary::setValue(const QString& key, const QString& value)
 {
-    const quint32 hash = TextPool::hashOf(QStringView(key));
+    const quint32 hash = TextPool::HashOf(QStringView(key));
     const quint32 offset = appendRecord(QStringView(key), QStringView(value));
     m_index.set(slotFor(hash, offset), offset);
 }
 
 void TextDictionary::load(QStringView key, QStringView value)
 {
-    m_loaded.emplace_back(TextPool::hashOf(key), appendRecord(key, value));
+    m_loaded.emplace_back(TextPool::HashOf(key), appendRecord(key, value));
 }
 
 void TextDictionary::load(QLatin1StringView key, QLatin1StringView value)
 {
-    m_loaded.emplace_back(TextPool::hashOf(key), appendRecord(key, value));
+    m_loaded.emplace_back(TextPool::HashOf(key), appendRecord(key, value));
 }
 
 void TextDictionary::finishLoading()

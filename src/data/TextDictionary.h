@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextIndex.h"
+#include "data/TextIndex.h"
 
 #include <QString>
 #include <QStringView>

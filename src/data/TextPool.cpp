@@ -1,4 +1,4 @@
-#include "TextPool.h"
+#include "data/TextPool.h"
 
 #include <cstring>
 
@@ -8,12 +8,12 @@ namespace {
 
 constexpr quint32 HashStart = 2166136261u;
 
-quint32 mixUnit(quint32 hash, char16_t unit)
+quint32 MixUnit(quint32 hash, char16_t unit)
 {
     return (hash ^ unit) * 16777619u;
 }
 
-quint32 finish(quint32 hash)
+quint32 Finish(quint32 hash)
 {
     hash ^= hash >> 16;
     hash *= 0x85EBCA6Bu;
@@ -22,7 +22,7 @@ quint32 finish(quint32 hash)
     return hash ^ (hash >> 16);
 }
 
-void appendHeader(std::vector<unsigned char>& pool, size_t units, bool wide)
+void AppendHeader(std::vector<unsigned char>& pool, size_t units, bool wide)
 {
     quint64 header = (quint64(units) << 1) | (wide ? 1 : 0);
     do {
@@ -33,15 +33,15 @@ void appendHeader(std::vector<unsigned char>& pool, size_t units, bool wide)
 }
 
 template <typename Text>
-quint32 hashOfUnits(Text text)
+quint32 HashOfUnits(Text text)
 {
     quint32 hash = HashStart;
     for (qsizetype i = 0; i < text.size(); ++i)
-        hash = mixUnit(hash, text[i].unicode());
-    return finish(hash);
+        hash = MixUnit(hash, text[i].unicode());
+    return Finish(hash);
 }
 
-bool fitsLatin1(QStringView text)
+bool FitsLatin1(QStringView text)
 {
     for (QChar c : text) {
         if (c.unicode() > 0xFF)
@@ -100,7 +100,7 @@ QString StoredText::toString() const
     return result;
 }
 
-StoredText textAt(const std::vector<unsigned char>& pool, size_t offset)
+StoredText TextAt(const std::vector<unsigned char>& pool, size_t offset)
 {
     quint64 header = 0;
     int shift = 0;
@@ -118,10 +118,10 @@ StoredText textAt(const std::vector<unsigned char>& pool, size_t offset)
     return text;
 }
 
-void append(std::vector<unsigned char>& pool, QStringView text)
+void Append(std::vector<unsigned char>& pool, QStringView text)
 {
-    const bool wide = !fitsLatin1(text);
-    appendHeader(pool, size_t(text.size()), wide);
+    const bool wide = !FitsLatin1(text);
+    AppendHeader(pool, size_t(text.size()), wide);
     for (QChar c : text) {
         const char16_t u = c.unicode();
         pool.push_back(u & 0xFF);
@@ -130,30 +130,30 @@ void append(std::vector<unsigned char>& pool, QStringView text)
     }
 }
 
-void append(std::vector<unsigned char>& pool, QLatin1StringView text)
+void Append(std::vector<unsigned char>& pool, QLatin1StringView text)
 {
-    appendHeader(pool, size_t(text.size()), false);
+    AppendHeader(pool, size_t(text.size()), false);
     pool.insert(pool.end(), text.data(), text.data() + text.size());
 }
 
-size_t worstSize(QStringView text)
+size_t WorstSize(QStringView text)
 {
     return 10 + 2 * size_t(text.size());
 }
 
-size_t worstSize(QLatin1StringView text)
+size_t WorstSize(QLatin1StringView text)
 {
     return 10 + size_t(text.size());
 }
 
-quint32 hashOf(QStringView text)
+quint32 HashOf(QStringView text)
 {
-    return hashOfUnits(text);
+    return HashOfUnits(text);
 }
 
-quint32 hashOf(QLatin1StringView text)
+quint32 HashOf(QLatin1StringView text)
 {
-    return hashOfUnits(text);
+    return HashOfUnits(text);
 }
 
 } // namespace TextPool

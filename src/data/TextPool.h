@@ -30,18 +30,18 @@ struct StoredText
     QString toString() const;
 };
 
-StoredText textAt(const std::vector<unsigned char>& pool, size_t offset);
+StoredText TextAt(const std::vector<unsigned char>& pool, size_t offset);
 // A text read as Latin-1 (as an all-ASCII field of a data file is) is held, and hashed, as its
 // QString would be.
-void append(std::vector<unsigned char>& pool, QStringView text);
-void append(std::vector<unsigned char>& pool, QLatin1StringView text);
-// The most room append can take for text.
-size_t worstSize(QStringView text);
-size_t worstSize(QLatin1StringView text);
+void Append(std::vector<unsigned char>& pool, QStringView text);
+void Append(std::vector<unsigned char>& pool, QLatin1StringView text);
+// The most room Append can take for text.
+size_t WorstSize(QStringView text);
+size_t WorstSize(QLatin1StringView text);
 
 // FNV-1a over the UTF-16 code units, mixed at the end so that the low bits, which pick an
 // index slot, depend on every unit.
-quint32 hashOf(QStringView text);
-quint32 hashOf(QLatin1StringView text);
+quint32 HashOf(QStringView text);
+quint32 HashOf(QLatin1StringView text);
 
 } // namespace TextPool

@@ -1,7 +1,7 @@
-#include "ThisApp.h"
+#include "data/ThisApp.h"
 
-#include "DataPassword.h"
-#include "ManuscriptObj.h"
+#include "data/DataPassword.h"
+#include "data/ManuscriptObj.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Quitting.h"

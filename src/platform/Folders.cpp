@@ -1,4 +1,4 @@
-#include "Folders.h"
+#include "platform/Folders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,33 +16,33 @@ QString temporaryOverride;
 QString preferencesOverride;
 
 // A trailing "/" would make lstat follow a symbolic link, so it goes.
-QByteArray nativeName(const QString& path)
+QByteArray NativeName(const QString& path)
 {
     return QFile::encodeName(QDir::cleanPath(path));
 }
 
-bool lstatPath(const QString& path, struct stat* info)
+bool LstatPath(const QString& path, struct stat* info)
 {
-    return !path.isEmpty() && ::lstat(nativeName(path).constData(), info) == 0;
+    return !path.isEmpty() && ::lstat(NativeName(path).constData(), info) == 0;
 }
 
-bool isOwnRealFolder(const struct stat& info)
+bool DescribesOwnRealFolder(const struct stat& info)
 {
     return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid();
 }
 
-bool othersMayWrite(const struct stat& info)
+bool OthersMayWrite(const struct stat& info)
 {
     return (info.st_mode & (S_IWGRP | S_IWOTH)) != 0;
 }
 
-QString usableRuntimeFolder()
+QString UsableRuntimeFolder()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (runtime.isEmpty() || !QDir::isAbsolutePath(runtime))
         return QString();
     struct stat info;
-    if (!lstatPath(runtime, &info) || !isOwnRealFolder(info) || othersMayWrite(info))
+    if (!LstatPath(runtime, &info) || !DescribesOwnRealFolder(info) || OthersMayWrite(info))
         return QString();
     return QDir::cleanPath(runtime);
 }
@@ -64,7 +64,7 @@ QString TemporaryFolder()
 {
     if (!temporaryOverride.isEmpty())
         return temporaryOverride;
-    const QString runtime = usableRuntimeFolder();
+    const QString runtime = UsableRuntimeFolder();
     if (!runtime.isEmpty())
         return runtime;
     return PrivateFolderIn(QDir::tempPath());
@@ -77,17 +77,17 @@ QString PreferencesFolder()
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }
 
-void setApplicationFolder(const QString& path)
+void SetApplicationFolder(const QString& path)
 {
     applicationOverride = path;
 }
 
-void setTemporaryFolder(const QString& path)
+void SetTemporaryFolder(const QString& path)
 {
     temporaryOverride = path;
 }
 
-void setPreferencesFolder(const QString& path)
+void SetPreferencesFolder(const QString& path)
 {
     preferencesOverride = path;
 }
@@ -95,14 +95,14 @@ void setPreferencesFolder(const QString& path)
 bool IsOwnRealFolder(const QString& path)
 {
     struct stat info;
-    return lstatPath(path, &info) && isOwnRealFolder(info);
+    return LstatPath(path, &info) && DescribesOwnRealFolder(info);
 }
 
 void RemoveOwnNonFolder(const QString& path)
 {
     struct stat info;
-    if (lstatPath(path, &info) && !S_ISDIR(info.st_mode) && info.st_uid == ::geteuid())
-        ::unlink(nativeName(path).constData());
+    if (LstatPath(path, &info) && !S_ISDIR(info.st_mode) && info.st_uid == ::geteuid())
+        ::unlink(NativeName(path).constData());
 }
 
 QString PrivateFolderIn(const QString& base)
@@ -110,13 +110,14 @@ QString PrivateFolderIn(const QString& base)
     if (base.isEmpty())
         return QString();
     const QString path = QDir::cleanPath(base) + "/corvane-" + QString::number(::geteuid());
-    const QByteArray native = nativeName(path);
+    const QByteArray native = NativeName(path);
     if (::mkdir(native.constData(), S_IRWXU) != 0 && errno != EEXIST)
         return QString();
     // Checked after mkdir, whoever made it: a link or someone else's folder planted in a shared
     // temporary folder must not be used.
     struct stat info;
-    if (::lstat(native.constData(), &info) != 0 || !isOwnRealFolder(info) || othersMayWrite(info))
+    if (::lstat(native.constData(), &info) != 0 || !DescribesOwnRealFolder(info)
+        || OthersMayWrite(info))
         return QString();
     // Only this user could have written into it, so taking away the others' reading is safe.
     if ((info.st_mode & 0777) != S_IRWXU && ::chmod(native.constData(), S_IRWXU) != 0)

@@ -17,9 +17,9 @@ QString TemporaryFolder();
 // The per-user preferences folder (Qt's generic configuration location).
 QString PreferencesFolder();
 
-void setApplicationFolder(const QString& path);
-void setTemporaryFolder(const QString& path);
-void setPreferencesFolder(const QString& path);
+void SetApplicationFolder(const QString& path);
+void SetTemporaryFolder(const QString& path);
+void SetPreferencesFolder(const QString& path);
 
 // True when path is a real folder (not a symbolic link) owned by this user.
 bool IsOwnRealFolder(const QString& path);

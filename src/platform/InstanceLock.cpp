@@ -1,4 +1,4 @@
-#include "InstanceLock.h"
+#include "platform/InstanceLock.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +12,7 @@
 namespace {
 
 // Waits out interruptions by a signal, which the application turns into a quit of its own.
-int lockFile(int fd, int operation)
+int LockFile(int fd, int operation)
 {
     int result;
     do {
@@ -38,7 +38,7 @@ bool InstanceLock::holdShared(const QString& path)
                   O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
     struct stat info;
     if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode)
-        || info.st_uid != ::geteuid() || lockFile(m_fd, LOCK_SH) != 0) {
+        || info.st_uid != ::geteuid() || LockFile(m_fd, LOCK_SH) != 0) {
         release();
         return false;
     }
@@ -48,7 +48,7 @@ bool InstanceLock::holdShared(const QString& path)
 bool InstanceLock::holdAlone()
 {
     // A refused conversion drops the shared hold; the caller is quitting, so that is all right.
-    if (m_fd >= 0 && lockFile(m_fd, LOCK_EX | LOCK_NB) == 0)
+    if (m_fd >= 0 && LockFile(m_fd, LOCK_EX | LOCK_NB) == 0)
         return true;
     release();
     return false;

@@ -1,6 +1,6 @@
-#include "LineReader.h"
+#include "platform/LineReader.h"
 
-#include "LinkFreeFolder.h"
+#include "platform/LinkFreeFolder.h"
 
 #include <QStringDecoder>
 
@@ -19,7 +19,7 @@ constexpr char16_t Windows1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString fromWindows1252(const char* data, qsizetype size)
+QString FromWindows1252(const char* data, qsizetype size)
 {
     QString text(size, Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
@@ -30,7 +30,7 @@ QString fromWindows1252(const char* data, qsizetype size)
     return text;
 }
 
-bool startsWithBom(const char* data, qsizetype size)
+bool StartsWithBom(const char* data, qsizetype size)
 {
     return size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0;
 }
@@ -55,7 +55,7 @@ QString DecodeLine(QByteArrayView line)
     // slower strict check needed) and drops a leading byte-order mark, which only the file's
     // start may lose.
     QString text;
-    if (!startsWithBom(data, size)) {
+    if (!StartsWithBom(data, size)) {
         text = QString::fromUtf8(data, size);
         if (!text.contains(QChar::ReplacementCharacter))
             return text;
@@ -65,7 +65,7 @@ QString DecodeLine(QByteArrayView line)
     text = utf8.decode(QByteArrayView(data, size));
     if (!utf8.hasError())
         return text;
-    return fromWindows1252(data, size);
+    return FromWindows1252(data, size);
 }
 
 LineReader::LineReader(const QString& path)
@@ -110,7 +110,7 @@ bool LineReader::fillBuffer()
     }
     if (m_atStart) {
         m_atStart = false;
-        if (startsWithBom(m_buffer.constData(), m_buffer.size()))
+        if (StartsWithBom(m_buffer.constData(), m_buffer.size()))
             m_pos = 3;
     }
     return true;

@@ -1,4 +1,4 @@
-#include "LinkFreeFolder.h"
+#include "platform/LinkFreeFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +13,7 @@ namespace {
 constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
 // A folder opened for reading would read as an error, not as an unopenable file.
-int keepRegularFile(int fd)
+int KeepRegularFile(int fd)
 {
     struct stat info;
     if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
@@ -81,7 +81,7 @@ int LinkFreeFolder::openFile(const QString& name) const
 {
     if (!isOpen() || name.isEmpty())
         return -1;
-    return keepRegularFile(
+    return KeepRegularFile(
         ::openat(m_fd, QFile::encodeName(name).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
 }
 
@@ -90,5 +90,5 @@ int OpenRegularFile(const QString& path, LastPart lastPart)
     if (path.isEmpty())
         return -1;
     const int flags = O_RDONLY | O_CLOEXEC | (lastPart == LastPart::LinkRefused ? O_NOFOLLOW : 0);
-    return keepRegularFile(::open(QFile::encodeName(QDir::cleanPath(path)).constData(), flags));
+    return KeepRegularFile(::open(QFile::encodeName(QDir::cleanPath(path)).constData(), flags));
 }

@@ -1,10 +1,10 @@
-#include "MessageBoxes.h"
+#include "platform/MessageBoxes.h"
 
 #include <QtDebug>
 
 namespace {
 
-MessagePresenter& installedPresenter()
+MessagePresenter& InstalledPresenter()
 {
     static MessagePresenter presenter;
     return presenter;
@@ -14,7 +14,7 @@ MessagePresenter& installedPresenter()
 
 void MsgBox(const QString& text)
 {
-    const MessagePresenter& presenter = installedPresenter();
+    const MessagePresenter& presenter = InstalledPresenter();
     if (presenter)
         presenter(text);
     else
@@ -23,7 +23,7 @@ void MsgBox(const QString& text)
 
 MessagePresenter SetMessagePresenter(MessagePresenter presenter)
 {
-    MessagePresenter previous = std::move(installedPresenter());
-    installedPresenter() = std::move(presenter);
+    MessagePresenter previous = std::move(InstalledPresenter());
+    InstalledPresenter() = std::move(presenter);
     return previous;
 }

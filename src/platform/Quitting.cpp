@@ -1,4 +1,4 @@
-#include "Quitting.h"
+#include "platform/Quitting.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

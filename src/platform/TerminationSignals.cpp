@@ -1,4 +1,4 @@
-#include "TerminationSignals.h"
+#include "platform/TerminationSignals.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -17,7 +17,7 @@ int pipeWriteEnd = -1;
 std::atomic<bool> received{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "used in a signal handler");
 
-extern "C" void onTerminationSignal(int signal)
+extern "C" void OnTerminationSignal(int signal)
 {
     if (received.exchange(true)) {
         // Delivered with the default action once this handler returns, as the signal stays
@@ -53,7 +53,7 @@ void WatchTerminationSignals(std::function<void()> onSignal)
                      });
 
     struct sigaction action = {};
-    action.sa_handler = onTerminationSignal;
+    action.sa_handler = OnTerminationSignal;
     sigemptyset(&action.sa_mask);
     // A system call that the signal interrupts goes on; the quit comes through the loop.
     action.sa_flags = SA_RESTART;

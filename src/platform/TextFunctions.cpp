@@ -1,22 +1,22 @@
-#include "TextFunctions.h"
+#include "platform/TextFunctions.h"
 
 #include <cmath>
 #include <limits>
 
 namespace {
 
-bool isBlank(QChar c)
+bool IsBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
 }
 
-bool isDigit(QChar c)
+bool IsDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
 }
 
 // Digits only, no sign; "-" + digits for negatives, so the most negative value has no overflow.
-QString unsignedDigits(qint64 value)
+QString UnsignedDigits(qint64 value)
 {
     const quint64 magnitude = value < 0 ? quint64(0) - quint64(value) : quint64(value);
     return QString::number(magnitude);
@@ -30,19 +30,19 @@ double CDbl(const QString& text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && isBlank(text[i]))
+    while (i < n && IsBlank(text[i]))
         ++i;
     const qsizetype start = i;
     if (i < n && (text[i] == u'-' || text[i] == u'+'))
         ++i;
     const qsizetype digitsStart = i;
-    while (i < n && isDigit(text[i]))
+    while (i < n && IsDigit(text[i]))
         ++i;
     bool anyDigit = i > digitsStart;
     if (i < n && text[i] == u'.') {
         const qsizetype fractionStart = i + 1;
         qsizetype j = fractionStart;
-        while (j < n && isDigit(text[j]))
+        while (j < n && IsDigit(text[j]))
             ++j;
         if (anyDigit || j > fractionStart) {
             anyDigit = true;
@@ -66,10 +66,10 @@ qint64 WholeNumber(const QString& text)
     if (std::isnan(value))
         return 0;
     // 2^63 is exactly representable; anything at or past it does not fit.
-    constexpr double limit = 9223372036854775808.0;
-    if (value >= limit)
+    constexpr double Limit = 9223372036854775808.0;
+    if (value >= Limit)
         return std::numeric_limits<qint64>::max();
-    if (value < -limit)
+    if (value < -Limit)
         return std::numeric_limits<qint64>::min();
     return static_cast<qint64>(value);
 }
@@ -81,7 +81,7 @@ QString Str(qint64 value)
 
 QString Format(qint64 value, const QString& pattern)
 {
-    const QString digits = unsignedDigits(value).rightJustified(pattern.count(u'0'), u'0');
+    const QString digits = UnsignedDigits(value).rightJustified(pattern.count(u'0'), u'0');
     return value < 0 ? u'-' + digits : digits;
 }
 

@@ -26,7 +26,7 @@ constexpr size_t ArchiveBlockSize = 64 * 1024;
 
 // A name without the UTF-8 flag that is not UTF-8 either is in the zip format's original code
 // page, IBM 437, as older Windows archivers write names.
-QString fromCodePage437(const QByteArray& name)
+QString FromCodePage437(const QByteArray& name)
 {
     static const QString upperHalf =
         QStringLiteral(u"ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜ¢£¥₧ƒáíóúñÑªº¿⌐¬½¼¡«»░▒▓│┤╡╢╖╕╣║╗╝╜╛┐"
@@ -69,7 +69,7 @@ bool PasswordRefused(archive* reader)
                || qstrcmp(text, "Passphrase required for this entry") == 0);
 }
 
-int errorOf(archive* reader, int fallback)
+int ErrorOf(archive* reader, int fallback)
 {
     const int error = archive_errno(reader);
     return error != 0 ? error : fallback;
@@ -106,13 +106,13 @@ int UnZipReader::openArchive(QByteArray password)
     // libarchive takes no empty password; an entry that needs one then fails to open.
     if (!password.isEmpty()
         && archive_read_add_passphrase(m_archive, password.constData()) != ARCHIVE_OK) {
-        const int error = errorOf(m_archive, Misuse);
+        const int error = ErrorOf(m_archive, Misuse);
         closeArchive();
         return error;
     }
     m_password = password;
     if (archive_read_open_filename(m_archive, m_path.constData(), ArchiveBlockSize) != ARCHIVE_OK) {
-        const int error = errorOf(m_archive, Damaged);
+        const int error = ErrorOf(m_archive, Damaged);
         closeArchive();
         return error;
     }
@@ -144,7 +144,7 @@ int UnZipReader::readHeader()
         return 0;
     }
     m_entry = {};
-    return status == ARCHIVE_EOF ? NoEntry : errorOf(m_archive, Damaged);
+    return status == ARCHIVE_EOF ? NoEntry : ErrorOf(m_archive, Damaged);
 }
 
 int UnZipReader::reopenAt(qint64 index, QByteArray password)
@@ -198,10 +198,10 @@ QString UnZipReader::FileName() const
     // libarchive keeps a name without the UTF-8 flag as it is stored, and drops one that is
     // flagged but not UTF-8: that entry has no name.
     const char* stored = archive_entry_pathname(m_entry.header);
-    return stored ? fromCodePage437(stored) : QString();
+    return stored ? FromCodePage437(stored) : QString();
 }
 
-QString UnZipReader::CompressionMethod() const
+QString UnZipReader::compressionMethod() const
 {
     if (!m_entry.header)
         return QString();
@@ -210,7 +210,7 @@ QString UnZipReader::CompressionMethod() const
     return compression ? CompressionMethodName(compression->method) : QString();
 }
 
-qint64 UnZipReader::FileSize() const
+qint64 UnZipReader::fileSize() const
 {
     if (!m_entry.header || !archive_entry_size_is_set(m_entry.header))
         return -1;
@@ -241,7 +241,7 @@ void UnZipReader::OpenCurrentFile(const QString& password)
     }
     m_entry.dataTouched = true;
     EntryReading reading;
-    reading.declaredSize = FileSize();
+    reading.declaredSize = fileSize();
     // The password is checked when the first data is decrypted, so an entry that it does not
     // open fails here rather than at the first read.
     const int error = nextBlock(reading);
@@ -265,7 +265,7 @@ int UnZipReader::nextBlock(EntryReading& reading)
     }
     // Any warning on the data (a checksum or authentication code that does not match) fails it.
     if (status != ARCHIVE_OK)
-        return errorOf(m_archive, Damaged);
+        return ErrorOf(m_archive, Damaged);
     if (offset != reading.fetched)
         return Damaged;
     reading.fetched += qint64(size);

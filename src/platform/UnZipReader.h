@@ -25,7 +25,7 @@ struct archive_entry;
 //
 // An entry compressed in a way this reader cannot decode (encrypted and neither stored nor
 // deflated, or with a method it lacks, such as Deflate64) fails to open or to read with
-// UnsupportedCompression, unless its password was refused first; CompressionMethod() names it.
+// UnsupportedCompression, unless its password was refused first; compressionMethod() names it.
 class UnZipReader
 {
 public:
@@ -44,10 +44,10 @@ public:
     QString FileName() const;
     // The current entry's size as the archive declares it, which no read passes; -1 when the
     // archive declares none or there is no current entry.
-    qint64 FileSize() const;
+    qint64 fileSize() const;
     // The current entry's compression method as its local header names it ("Deflate", "bzip2",
     // "method 17"); empty when there is no current entry or its header cannot be read.
-    QString CompressionMethod() const;
+    QString compressionMethod() const;
     void OpenCurrentFile(const QString& password);
     QByteArray ReadCurrentFile(qint64 count);
     void CloseCurrentFile();
@@ -99,7 +99,7 @@ private:
     int decodingFailure(int error);
 
     QByteArray m_path;
-    // Asked only about an entry that failed, or by CompressionMethod().
+    // Asked only about an entry that failed, or by compressionMethod().
     mutable ZipLocalHeaders m_localHeaders;
     archive* m_archive = nullptr;
     // The password that m_archive was opened with; empty for none.

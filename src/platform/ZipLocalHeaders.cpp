@@ -93,11 +93,11 @@ QString CompressionMethodName(int method)
         int method;
         const char* name;
     };
-    static constexpr Named names[] = {
+    static constexpr Named Names[] = {
         {0, "Store"},  {1, "Shrink"}, {6, "Implode"},    {8, "Deflate"}, {9, "Deflate64"},
         {12, "bzip2"}, {14, "LZMA"},  {93, "Zstandard"}, {95, "XZ"},     {98, "PPMd"},
     };
-    for (const Named& named : names) {
+    for (const Named& named : Names) {
         if (named.method == method)
             return QString::fromLatin1(named.name);
     }

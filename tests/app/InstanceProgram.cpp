@@ -15,7 +15,7 @@ int main(int argc, char** argv)
     App app(argc, argv);
     if (argc != 2)
         return 2;
-    Folders::setApplicationFolder(QString::fromLocal8Bit(argv[1]));
+    Folders::SetApplicationFolder(QString::fromLocal8Bit(argv[1]));
     QTimer::singleShot(0, [] {
         std::puts(QApplication::activeModalWidget() ? "message" : "running");
         std::fflush(stdout);

@@ -156,7 +156,7 @@ TEST_F(StartUpTest, AnotherUsersUnpackOrDataFolderIsNeitherWrittenIntoNorDeleted
     for (const QString& planted : QStringList{"CorvaneData", "CorvaneData/Data"}) {
         ThisApp::Reset();
         const QString temporary = m_folders.root() + "/tmp-" + QString(planted).replace('/', '-');
-        Folders::setTemporaryFolder(temporary);
+        Folders::SetTemporaryFolder(temporary);
         const QString foreign = temporary + "/" + planted;
         if (!MakeForeignFolder(foreign))
             GTEST_SKIP() << "only root can make a folder of another user";

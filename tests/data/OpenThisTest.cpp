@@ -195,7 +195,7 @@ TEST_F(OpenThisTest, AnUnpackFolderThatIsALinkIsNeverWrittenInto)
 TEST_F(OpenThisTest, AnUnpackFolderThatCannotBeMadeFailsTheCheck)
 {
     m_folders.writeFile("blocked", "a file, not a folder");
-    Folders::setTemporaryFolder(m_folders.root() + "/blocked");
+    Folders::SetTemporaryFolder(m_folders.root() + "/blocked");
     WriteDataZip(m_folders.application(), CompleteDataEntries());
     ThisApp::OpenThis();
 

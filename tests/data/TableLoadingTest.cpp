@@ -3,7 +3,7 @@
 #include "data/ThisApp.h"
 
 #include "ProcessStateGuard.h"
-#include "SampleData.h"
+#include "sample/SampleData.h"
 
 #include <gtest/gtest.h>
 
@@ -203,7 +203,7 @@ TEST_F(TableLoadingTest, MissingCorrespondancesFolderGivesNoTable)
 TEST_F(TableLoadingTest, SampleDataSetLoadsWhole)
 {
     QString error;
-    ASSERT_TRUE(writeSampleData(folders.root(), &error)) << error.toStdString();
+    ASSERT_TRUE(WriteSampleData(folders.root(), &error)) << error.toStdString();
 
     ThisApp::MakeManuscriptDic();
     ThisApp::TreatDataOrig();

@@ -2,7 +2,7 @@
 
 #include "TempFolders.h"
 #include "ZipLayout.h"
-#include "ZipWriter.h"
+#include "zip/ZipWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ZipWriter.h"
+#include "zip/ZipWriter.h"
 
 #include <QByteArray>
 #include <QList>

@@ -13,16 +13,16 @@ TempFolders::TempFolders()
     root.mkpath("tmp");
     QFile::setPermissions(temporary(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     root.mkpath("prefs");
-    Folders::setApplicationFolder(application());
-    Folders::setTemporaryFolder(temporary());
-    Folders::setPreferencesFolder(preferences());
+    Folders::SetApplicationFolder(application());
+    Folders::SetTemporaryFolder(temporary());
+    Folders::SetPreferencesFolder(preferences());
 }
 
 TempFolders::~TempFolders()
 {
-    Folders::setApplicationFolder(QString());
-    Folders::setTemporaryFolder(QString());
-    Folders::setPreferencesFolder(QString());
+    Folders::SetApplicationFolder(QString());
+    Folders::SetTemporaryFolder(QString());
+    Folders::SetPreferencesFolder(QString());
 }
 
 QString TempFolders::writeFile(const QString& relativePath, const QByteArray& content) const

@@ -13,7 +13,7 @@ namespace {
 TEST(BuiltDataZip, TheDataSetUpLoadsEveryManuscriptAndTable)
 {
     ProcessStateGuard state;
-    Folders::setApplicationFolder(QStringLiteral(CORVANE_BUILT_APPLICATION_FOLDER));
+    Folders::SetApplicationFolder(QStringLiteral(CORVANE_BUILT_APPLICATION_FOLDER));
 
     ThisApp::OpenThis();
 

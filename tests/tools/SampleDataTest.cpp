@@ -1,4 +1,4 @@
-#include "SampleData.h"
+#include "sample/SampleData.h"
 #include "TempFolders.h"
 
 #include <gtest/gtest.h>
@@ -69,7 +69,7 @@ protected:
     {
         s_folders = std::make_unique<TempFolders>();
         QString error;
-        ASSERT_TRUE(writeSampleData(s_folders->root(), &error)) << error.toStdString();
+        ASSERT_TRUE(WriteSampleData(s_folders->root(), &error)) << error.toStdString();
     }
     static void TearDownTestSuite() { s_folders.reset(); }
 
@@ -337,8 +337,8 @@ TEST(SampleDataGeneration, TwoRunsWriteTheSameBytes)
 {
     TempFolders folders;
     QString error;
-    ASSERT_TRUE(writeSampleData(folders.root(), &error)) << error.toStdString();
-    const QMap<QString, QByteArray> files = sampleDataFiles();
+    ASSERT_TRUE(WriteSampleData(folders.root(), &error)) << error.toStdString();
+    const QMap<QString, QByteArray> files = SampleDataFiles();
     ASSERT_EQ(files.size(), 7 * 4 + 6 + 4);
     for (auto file = files.begin(); file != files.end(); ++file) {
         QFile written(folders.root() + '/' + file.key());
@@ -351,8 +351,8 @@ TEST(SampleDataGeneration, TwoRunsWriteTheSameBytes)
 // long, and the laisse table of the longest text still points at its verses.
 TEST(SampleDataGeneration, ScaledCorpusGrowsInTheSameFiles)
 {
-    const QMap<QString, QByteArray> usual = sampleDataFiles();
-    const QMap<QString, QByteArray> scaled = sampleDataFiles(3);
+    const QMap<QString, QByteArray> usual = SampleDataFiles();
+    const QMap<QString, QByteArray> scaled = SampleDataFiles(3);
     ASSERT_EQ(scaled.keys(), usual.keys());
     for (auto file = usual.begin(); file != usual.end(); ++file) {
         const double growth = double(scaled[file.key()].size()) / double(file.value().size());
@@ -381,7 +381,7 @@ TEST(SampleDataGeneration, UnwritableFolderIsReportedNotIgnored)
     TempFolders folders;
     const QString blocker = folders.writeFile("blocker", "a file where a folder should go");
     QString error;
-    EXPECT_FALSE(writeSampleData(blocker, &error));
+    EXPECT_FALSE(WriteSampleData(blocker, &error));
     EXPECT_FALSE(error.isEmpty());
 }
 

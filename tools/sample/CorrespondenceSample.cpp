@@ -1,6 +1,6 @@
-#include "CorrespondenceSample.h"
+#include "sample/CorrespondenceSample.h"
 
-#include "ManuscriptSample.h"
+#include "sample/ManuscriptSample.h"
 
 #include <QSet>
 #include <QStringList>
@@ -82,7 +82,7 @@ private:
     const std::vector<ManuscriptSample>& m_manuscripts;
 };
 
-QList<Column> columns(const QStringList& zero, const QStringList& omitted)
+QList<Column> Columns(const QStringList& zero, const QStringList& omitted)
 {
     QList<Column> result;
     for (const QString& siglum : zero)
@@ -94,7 +94,7 @@ QList<Column> columns(const QStringList& zero, const QStringList& omitted)
 
 } // namespace
 
-QMap<QString, QByteArray> correspondenceTables(const std::vector<ManuscriptSample>& manuscripts,
+QMap<QString, QByteArray> CorrespondenceTables(const std::vector<ManuscriptSample>& manuscripts,
                                                int episodeCount)
 {
     const Alignment alignment(manuscripts);
@@ -119,11 +119,11 @@ QMap<QString, QByteArray> correspondenceTables(const std::vector<ManuscriptSampl
 
     QMap<QString, QByteArray> tables;
     tables["Brunquel.txt"] =
-        alignment.table(allEpisodes, columns({"P", "T", "L", "C", "V7", "V4", "O"}, {"lv", "F"}));
-    tables["OPTL.txt"] = alignment.table(allEpisodes, columns({}, {"O", "P", "T", "L"}));
+        alignment.table(allEpisodes, Columns({"P", "T", "L", "C", "V7", "V4", "O"}, {"lv", "F"}));
+    tables["OPTL.txt"] = alignment.table(allEpisodes, Columns({}, {"O", "P", "T", "L"}));
     tables["Tennmoor.txt"] =
-        alignment.table(orderOfP, columns({"P", "L", "T", "O"}, {"C", "V4", "V7", "F", "lv"}));
+        alignment.table(orderOfP, Columns({"P", "L", "T", "O"}, {"C", "V4", "V7", "F", "lv"}));
     tables["Venise.txt"] =
-        alignment.table(mostEpisodes, columns({"V4", "V7"}, {"C", "P", "T", "L", "O"}));
+        alignment.table(mostEpisodes, Columns({"V4", "V7"}, {"C", "P", "T", "L", "O"}));
     return tables;
 }

@@ -12,5 +12,5 @@ class ManuscriptSample;
 // three digits. The tables differ in their columns, their order of rows and columns, and in
 // how they write a manuscript that lacks the episode ("P=0" or no field at all). Two more
 // sigla, "lv" and "F", stand for fragments that have no data.
-QMap<QString, QByteArray> correspondenceTables(const std::vector<ManuscriptSample>& manuscripts,
+QMap<QString, QByteArray> CorrespondenceTables(const std::vector<ManuscriptSample>& manuscripts,
                                                int episodeCount);

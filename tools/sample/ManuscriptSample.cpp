@@ -1,17 +1,17 @@
-#include "ManuscriptSample.h"
+#include "sample/ManuscriptSample.h"
 
-#include "SampleRandom.h"
-#include "VerseText.h"
+#include "sample/SampleRandom.h"
+#include "sample/VerseText.h"
 
 namespace {
 
-QByteArray record(int key, int value)
+QByteArray Record(int key, int value)
 {
     return QByteArray::number(key) + '\t' + QByteArray::number(value) + '\n';
 }
 
 // 12r, 12v, 13r ...: a folio mark for the n-th page from the first folio.
-QByteArray folioMark(int firstFolio, int page)
+QByteArray FolioMark(int firstFolio, int page)
 {
     return QByteArray::number(firstFolio + page / 2) + (page % 2 == 0 ? "r" : "v");
 }
@@ -130,21 +130,21 @@ void ManuscriptSample::writeFiles(SampleRandom& random, const QList<Laisse>& own
                 pageLength = random.between(35, 40);
             }
             ++onPage;
-            texte += folioMark(m_profile.firstFolio, page) + '\t' + QByteArray::number(own) + '\t'
+            texte += FolioMark(m_profile.firstFolio, page) + '\t' + QByteArray::number(own) + '\t'
                      + QByteArray::number(verse) + '\t' + text.verse() + '\n';
             lines += (lines.isEmpty() ? "" : ",") + QByteArray::number(line);
-            m_vl += record(verse, own);
+            m_vl += Record(verse, own);
             // The reference edition leaves out a verse now and then and counts a few that
             // this manuscript lacks, so the offset between the two numberings shifts.
             if (laisse.reference == 0 || random.chance(4))
                 continue;
             if (random.chance(4))
                 referenceVerse += random.between(1, 4);
-            m_bv += record(verse, ++referenceVerse);
+            m_bv += Record(verse, ++referenceVerse);
         }
         m_lv += QByteArray::number(own) + '\t' + lines + '\n';
         if (laisse.reference != 0)
-            m_bl += record(own, laisse.reference);
+            m_bl += Record(own, laisse.reference);
     }
     if (m_profile.hasText)
         m_texte = texte;

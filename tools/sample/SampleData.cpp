@@ -1,8 +1,8 @@
-#include "SampleData.h"
+#include "sample/SampleData.h"
 
-#include "CorrespondenceSample.h"
-#include "ManuscriptSample.h"
-#include "SampleRandom.h"
+#include "sample/CorrespondenceSample.h"
+#include "sample/ManuscriptSample.h"
+#include "sample/SampleRandom.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,7 +25,7 @@ const ManuscriptProfile Profiles[] = {
 
 } // namespace
 
-QMap<QString, QByteArray> sampleDataFiles(int scale)
+QMap<QString, QByteArray> SampleDataFiles(int scale)
 {
     const int episodeCount = EpisodeCount * scale;
     SampleRandom random(Seed);
@@ -49,19 +49,19 @@ QMap<QString, QByteArray> sampleDataFiles(int scale)
         files[folder + "BV.txt"] = manuscript.verseNumbers();
         files[folder + "BL.txt"] = manuscript.laisseNumbers();
     }
-    const QMap<QString, QByteArray> tables = correspondenceTables(manuscripts, episodeCount);
+    const QMap<QString, QByteArray> tables = CorrespondenceTables(manuscripts, episodeCount);
     for (auto table = tables.begin(); table != tables.end(); ++table)
         files["Data/Correspondances/" + table.key()] = table.value();
     return files;
 }
 
-bool writeSampleData(const QString& folder, QString* error, int scale)
+bool WriteSampleData(const QString& folder, QString* error, int scale)
 {
     if (!QDir().mkpath(folder + "/Data")) {
         *error = "Cannot create " + folder + "/Data";
         return false;
     }
-    const QMap<QString, QByteArray> files = sampleDataFiles(scale);
+    const QMap<QString, QByteArray> files = SampleDataFiles(scale);
     for (auto file = files.begin(); file != files.end(); ++file) {
         const QString path = folder + '/' + file.key();
         if (!QDir().mkpath(QFileInfo(path).path())) {

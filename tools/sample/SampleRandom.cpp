@@ -1,4 +1,4 @@
-#include "SampleRandom.h"
+#include "sample/SampleRandom.h"
 
 SampleRandom::SampleRandom(quint64 seed) : m_state(seed) {}
 

@@ -1,6 +1,6 @@
-#include "VerseText.h"
+#include "sample/VerseText.h"
 
-#include "SampleRandom.h"
+#include "sample/SampleRandom.h"
 
 #include <QByteArrayList>
 
@@ -18,12 +18,12 @@ const char* const CapitalNames[] = {"VESTREL", "MIREL",  "QUENDAL", "ÉNÏAS",  
                                     "ËLIDOR",  "ÄRNALT", "TAMBREL", "GÖRVAL", "ÉLUDIN", "SORMAUX"};
 
 template <typename T, int N>
-const T& pickFrom(SampleRandom& random, const T (&list)[N])
+const T& PickFrom(SampleRandom& random, const T (&list)[N])
 {
     return list[random.below(N)];
 }
 
-QByteArray capitalised(const QByteArray& word)
+QByteArray Capitalised(const QByteArray& word)
 {
     return word.left(1).toUpper() + word.mid(1);
 }
@@ -35,25 +35,25 @@ VerseText::VerseText(SampleRandom& random) : m_random(random) {}
 QByteArray VerseText::word()
 {
     if (m_random.chance(300))
-        return QByteArray(pickFrom(m_random, SmallWords));
+        return QByteArray(PickFrom(m_random, SmallWords));
     QByteArray result;
     const int roll = m_random.below(100);
     const int syllables = roll < 40 ? 1 : roll < 85 ? 2 : 3;
     for (int i = 0; i < syllables; ++i) {
-        result += QByteArray(pickFrom(m_random, Onsets));
-        result += QByteArray(pickFrom(m_random, Vowels));
+        result += QByteArray(PickFrom(m_random, Onsets));
+        result += QByteArray(PickFrom(m_random, Vowels));
     }
-    return result + QByteArray(pickFrom(m_random, Codas));
+    return result + QByteArray(PickFrom(m_random, Codas));
 }
 
 QByteArray VerseText::name()
 {
-    return QByteArray(pickFrom(m_random, Names));
+    return QByteArray(PickFrom(m_random, Names));
 }
 
 QByteArray VerseText::capitalName()
 {
-    return QByteArray(pickFrom(m_random, CapitalNames));
+    return QByteArray(PickFrom(m_random, CapitalNames));
 }
 
 QByteArray VerseText::markedCapitals()
@@ -72,7 +72,7 @@ QByteArray VerseText::verse()
     const int count = m_random.between(6, 10);
     for (int i = 0; i < count; ++i)
         words << word();
-    words[0] = capitalised(words[0]);
+    words[0] = Capitalised(words[0]);
     if (m_random.chance(150))
         words[m_random.below(count)] = name();
 

@@ -1,4 +1,4 @@
-#include "SampleData.h"
+#include "sample/SampleData.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,7 +21,7 @@ int main(int argc, char** argv)
         return 2;
     }
     QString error;
-    if (!writeSampleData(QString::fromLocal8Bit(argv[1]), &error, scale)) {
+    if (!WriteSampleData(QString::fromLocal8Bit(argv[1]), &error, scale)) {
         std::fprintf(stderr, "make_sample_data: %s\n", qPrintable(error));
         return 1;
     }

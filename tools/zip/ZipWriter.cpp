@@ -1,4 +1,4 @@
-#include "ZipWriter.h"
+#include "zip/ZipWriter.h"
 
 #include "platform/Utf8CharacterType.h"
 
@@ -16,20 +16,20 @@
 
 namespace {
 
-bool fail(QString* error, const QString& message)
+bool Fail(QString* error, const QString& message)
 {
     if (error)
         *error = message;
     return false;
 }
 
-la_ssize_t writeToFile(archive*, void* file, const void* buffer, size_t length)
+la_ssize_t WriteToFile(archive*, void* file, const void* buffer, size_t length)
 {
     return la_ssize_t(
         static_cast<QSaveFile*>(file)->write(static_cast<const char*>(buffer), qint64(length)));
 }
 
-const char* encryptionOption(ZipEncryption encryption)
+const char* EncryptionOption(ZipEncryption encryption)
 {
     switch (encryption) {
     case ZipEncryption::Aes256:
@@ -45,13 +45,13 @@ const char* encryptionOption(ZipEncryption encryption)
 using ArchiveWriter = std::unique_ptr<archive, decltype(&archive_write_free)>;
 using Entry = std::unique_ptr<archive_entry, decltype(&archive_entry_free)>;
 
-QString writerMessage(archive* writer)
+QString WriterMessage(archive* writer)
 {
     const char* message = archive_error_string(writer);
     return message ? QString::fromUtf8(message) : QStringLiteral("unknown error");
 }
 
-bool addEntry(archive* writer, const ZipEntry& entry, qint64 modified)
+bool AddEntry(archive* writer, const ZipEntry& entry, qint64 modified)
 {
     const Entry header(archive_entry_new(), &archive_entry_free);
     archive_entry_set_pathname_utf8(header.get(), entry.name.toUtf8().constData());
@@ -69,7 +69,7 @@ bool addEntry(archive* writer, const ZipEntry& entry, qint64 modified)
 }
 
 // The smallest AppleDouble header a Mac archiver leaves for a file without extra attributes.
-QByteArray appleDoubleStub()
+QByteArray AppleDoubleStub()
 {
     QByteArray stub(26, '\0');
     qToBigEndian<quint32>(0x00051607, stub.data());
@@ -83,42 +83,42 @@ bool WriteZip(const QString& archivePath, const QList<ZipEntry>& entries, const 
               ZipEncryption encryption, QString* error)
 {
     if (encryption != ZipEncryption::None && password.isEmpty())
-        return fail(error, QStringLiteral("An encrypted archive needs a password."));
+        return Fail(error, QStringLiteral("An encrypted archive needs a password."));
 
     // Written whole under a temporary name and only then renamed, so a failed run leaves no
     // archive that looks complete. The file outlives the writer, which writes to it until freed.
     QSaveFile file(archivePath);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(error,
+        return Fail(error,
                     QStringLiteral("Cannot create %1: %2").arg(archivePath, file.errorString()));
     const Utf8CharacterType utf8;
     const ArchiveWriter writer(archive_write_new(), &archive_write_free);
     archive_write_set_format_zip(writer.get());
-    if (const char* option = encryptionOption(encryption)) {
+    if (const char* option = EncryptionOption(encryption)) {
         if (archive_write_set_format_option(writer.get(), "zip", "encryption", option) != ARCHIVE_OK
             || archive_write_set_passphrase(writer.get(), password.toUtf8().constData())
                    != ARCHIVE_OK)
-            return fail(error,
-                        QStringLiteral("Cannot encrypt: %1").arg(writerMessage(writer.get())));
+            return Fail(error,
+                        QStringLiteral("Cannot encrypt: %1").arg(WriterMessage(writer.get())));
     }
-    if (archive_write_open2(writer.get(), &file, nullptr, writeToFile, nullptr, nullptr)
+    if (archive_write_open2(writer.get(), &file, nullptr, WriteToFile, nullptr, nullptr)
         != ARCHIVE_OK)
-        return fail(
+        return Fail(
             error,
-            QStringLiteral("Cannot create %1: %2").arg(archivePath, writerMessage(writer.get())));
+            QStringLiteral("Cannot create %1: %2").arg(archivePath, WriterMessage(writer.get())));
     const qint64 modified = QDateTime::currentSecsSinceEpoch();
     for (const ZipEntry& entry : entries) {
-        if (!addEntry(writer.get(), entry, modified))
-            return fail(
+        if (!AddEntry(writer.get(), entry, modified))
+            return Fail(
                 error,
-                QStringLiteral("Cannot add %1: %2").arg(entry.name, writerMessage(writer.get())));
+                QStringLiteral("Cannot add %1: %2").arg(entry.name, WriterMessage(writer.get())));
     }
     if (archive_write_close(writer.get()) != ARCHIVE_OK)
-        return fail(
+        return Fail(
             error,
-            QStringLiteral("Cannot write %1: %2").arg(archivePath, writerMessage(writer.get())));
+            QStringLiteral("Cannot write %1: %2").arg(archivePath, WriterMessage(writer.get())));
     if (!file.commit())
-        return fail(error,
+        return Fail(error,
                     QStringLiteral("Cannot write %1: %2").arg(archivePath, file.errorString()));
     return true;
 }
@@ -127,7 +127,7 @@ QList<ZipEntry> FolderEntries(const QString& folder, QString* error)
 {
     const QFileInfo folderInfo(folder);
     if (!folderInfo.isDir()) {
-        fail(error, QStringLiteral("%1 is not a folder.").arg(folder));
+        Fail(error, QStringLiteral("%1 is not a folder.").arg(folder));
         return {};
     }
     const QDir root(folderInfo.absoluteFilePath());
@@ -154,7 +154,7 @@ QList<ZipEntry> FolderEntries(const QString& folder, QString* error)
     for (const QString& name : std::as_const(files)) {
         QFile file(root.filePath(name));
         if (!file.open(QIODevice::ReadOnly)) {
-            fail(error,
+            Fail(error,
                  QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString()));
             return {};
         }
@@ -165,7 +165,7 @@ QList<ZipEntry> FolderEntries(const QString& folder, QString* error)
 
     entries.append({QStringLiteral("__MACOSX/"), {}, true});
     std::sort(files.begin(), files.end());
-    const QByteArray stub = appleDoubleStub();
+    const QByteArray stub = AppleDoubleStub();
     for (const QString& name : std::as_const(files)) {
         const qsizetype slash = name.lastIndexOf(u'/');
         const QString shadow = name.left(slash + 1) + QStringLiteral("._") + name.mid(slash + 1);
@@ -180,6 +180,6 @@ bool PackFolder(const QString& folder, const QString& archivePath, const QString
     QString message;
     const QList<ZipEntry> entries = FolderEntries(folder, &message);
     if (!message.isEmpty())
-        return fail(error, message);
+        return Fail(error, message);
     return WriteZip(archivePath, entries, password, encryption, error);
 }

@@ -1,4 +1,4 @@
-#include "ZipWriter.h"
+#include "zip/ZipWriter.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -15,7 +15,7 @@
 namespace {
 
 // The window has four correspondence lists; further tables are not shown.
-constexpr int kListCount = 4;
+constexpr int ListCount = 4;
 
 const TextDictionary* ReferenceLaissesOf(const QString& siglum)
 {
@@ -46,7 +46,7 @@ void MainWindow::Search(const QString& laisse, qint64 mode)
     if (!key)
         return;
 
-    const int shown = int(std::min<qsizetype>(kListCount, ThisApp::Correspondances.size()));
+    const int shown = int(std::min<qsizetype>(ListCount, ThisApp::Correspondances.size()));
     for (int i = 0; i < shown; ++i) {
         const Correspondance& table = *ThisApp::Correspondances.at(i);
         QTableWidget* list = CorrespondanceLB(i);

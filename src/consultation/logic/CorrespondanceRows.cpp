@@ -5,8 +5,8 @@
 
 namespace {
 
-const QString kTab = QStringLiteral("\t");
-const QString kNoLaisse = QStringLiteral("-");
+const QString Tab = QStringLiteral("\t");
+const QString NoLaisse = QStringLiteral("-");
 
 } // namespace
 
@@ -26,15 +26,15 @@ QList<QStringList> CorrespondanceRows(const QString& answer,
 {
     QList<QStringList> rows;
     for (const QString& line : Split(answer, QStringLiteral("\r"))) {
-        const QString siglum = NthField(line, kTab, 1);
-        const QString numbers = NthField(line, kTab, 2);
+        const QString siglum = NthField(line, Tab, 1);
+        const QString numbers = NthField(line, Tab, 2);
         const TextDictionary* own = referenceLaisses(siglum);
 
         QStringList entries;
         // "-" and empty pieces read as 0 and are looked up under "0" like any other number.
         for (const QString& piece : Split(numbers, QStringLiteral(","))) {
             const QString number = Str(WholeNumber(piece));
-            entries.append(own && own->HasKey(number) ? own->Value(number) : kNoLaisse);
+            entries.append(own && own->HasKey(number) ? own->Value(number) : NoLaisse);
         }
         rows.append({siglum, numbers, entries.join(QLatin1Char(','))});
     }

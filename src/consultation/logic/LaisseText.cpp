@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int kCellCount = 4;
+constexpr int CellCount = 4;
 
 struct WantedLines
 {
@@ -38,9 +38,9 @@ WantedLines Wanted(const QString& lineNumbers)
 QStringList LaisseRow(const QString& line)
 {
     QStringList cells = line.split(QLatin1Char('\t'));
-    if (cells.size() > kCellCount)
-        cells.erase(cells.begin() + kCellCount, cells.end());
-    while (cells.size() < kCellCount)
+    if (cells.size() > CellCount)
+        cells.erase(cells.begin() + CellCount, cells.end());
+    while (cells.size() < CellCount)
         cells.append(QString());
     return cells;
 }

@@ -1,8 +1,8 @@
 #include "ConsultationFixture.h"
 
-#include "ZipWriter.h"
 #include "data/ThisApp.h"
 #include "ui/MainWindow.h"
+#include "zip/ZipWriter.h"
 
 #include <QComboBox>
 #include <QLineEdit>
