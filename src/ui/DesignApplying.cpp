@@ -18,15 +18,9 @@ namespace {
 
 Qt::Alignment HorizontalAlignment(TextAlign textAlign)
 {
-    switch (textAlign) {
-    case TextAlign::Centre:
+    if (textAlign == TextAlign::Centre)
         return Qt::AlignHCenter;
-    case TextAlign::Right:
-        return Qt::AlignRight;
-    case TextAlign::Left:
-        break;
-    }
-    return Qt::AlignLeft;
+    return textAlign == TextAlign::Right ? Qt::AlignRight : Qt::AlignLeft;
 }
 
 void ApplyPlace(QWidget* control, const ControlProperties& design)
