@@ -36,8 +36,9 @@ void App::Event_Open()
 
 void App::Event_Close()
 {
-    // Only the last instance to quit removes the data; the others still read it. The lock stays
-    // held alone while the data goes, so an instance starting meanwhile waits to unpack anew.
+    // Only the last instance to quit removes the data, or one that could not take the lock and
+    // so cannot tell; the others still read it. The lock stays held alone while the data goes, so
+    // an instance starting meanwhile waits to unpack anew.
     if (ThisApp::DataLock.holdAlone())
         RemoveData(ThisApp::DataFolder);
     ThisApp::DataLock.release();

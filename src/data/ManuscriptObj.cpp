@@ -72,9 +72,10 @@ ManuscriptObj::ManuscriptObj(const QString& siglum, const QString& manuscriptsFo
     const LinkFreeFolder folder(LinkFreeFolder(manuscriptsFolder), siglum);
     if (!folder.isOpen())
         throw DataFileError(QDir::toNativeSeparators(path));
-    // A link in place of the text counts as no text file: the path stays unset.
-    if (!folder.isLink(QStringLiteral("Texte.txt")))
-        TextFi = path + QStringLiteral("/Texte.txt");
+    // Held open from here on, so every laisse shown comes from the text that these tables
+    // describe, whatever another start unpacks over it later. A link in place of the text counts
+    // as no text file.
+    TextFi = HeldFile(folder.openFile(QStringLiteral("Texte.txt")));
 
     ReadTable(folder, path, QStringLiteral("LV.txt"),
               [this](auto f1, auto f2) { LVdic.load(f1, f2); });

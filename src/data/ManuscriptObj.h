@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/TextDictionary.h"
+#include "platform/HeldFile.h"
 
 #include <QString>
 #include <stdexcept>
@@ -22,7 +23,7 @@ public:
     // through a symbolic link.
     ManuscriptObj(const QString& siglum, const QString& manuscriptsFolder);
 
-    QString TextFi; // path of "Texte.txt"; the file may be missing; unset when it is a link
+    HeldFile TextFi; // "Texte.txt" as found at loading; none when missing, a link or no file
     TextDictionary LVdic;
     TextDictionary VLdic;
     QString MySigla;

@@ -2,12 +2,15 @@
 
 #include "data/DataPassword.h"
 #include "data/ManuscriptObj.h"
+#include "platform/FolderLock.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Quitting.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <cstdio>
 
 namespace ThisApp {
 
@@ -67,6 +70,20 @@ QString FindArchive()
     return QString();
 }
 
+// Taken before the unpacking, so that nothing is unpacked into a folder that the last instance to
+// quit is removing; waits until that one is done. Where it cannot be held, this instance goes on
+// alone and says so, as it will remove the data at its quit under any other.
+void HoldDataLock(const QString& path)
+{
+    if (DataLock.holdShared(path))
+        return;
+    const QString line = QStringLiteral("Corvane: cannot lock %1: windows started here are not "
+                                        "coordinated; each removes the unpacked data when it "
+                                        "quits\n")
+                             .arg(QDir::toNativeSeparators(path));
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+}
+
 } // namespace
 
 void OpenThis()
@@ -80,10 +97,15 @@ void OpenThis()
     }
 
     const QString unpackFolder = MakeUnpackFolder();
+    if (!unpackFolder.isEmpty())
+        HoldDataLock(unpackFolder + QStringLiteral(".lock"));
+
+    // A message box waiting for its answer would hold the lock below, and every other start.
+    const HeldBackMessages messages;
+    // One start at a time unpacks and reads what it unpacked, so the tables and the texts this
+    // instance keeps come from one archive, whatever another start unpacks after it.
+    const FolderLock unpacking(unpackFolder);
     if (!unpackFolder.isEmpty()) {
-        // Taken before the unpacking, so that nothing is unpacked into a folder that the last
-        // instance to quit is removing; waits until that one is done.
-        DataLock.holdShared(unpackFolder + QStringLiteral(".lock"));
         // A file or link that an earlier run left where "Data" belongs would fail every start.
         Folders::RemoveOwnNonFolder(unpackFolder + QStringLiteral("/Data"));
         DataFolder = unpackFolder;

@@ -1,5 +1,7 @@
 #include "platform/InstanceLock.h"
 
+#include "platform/FolderLock.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -11,14 +13,17 @@
 
 namespace {
 
-// Waits out interruptions by a signal, which the application turns into a quit of its own.
-int LockFile(int fd, int operation)
+// Opened for writing too: on NFS an exclusive lock needs it.
+int OpenLockFile(const QByteArray& path)
 {
-    int result;
-    do {
-        result = ::flock(fd, operation);
-    } while (result != 0 && errno == EINTR);
-    return result;
+    return ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+}
+
+bool IsOwnLink(const QByteArray& path)
+{
+    struct stat info;
+    return ::lstat(path.constData(), &info) == 0 && S_ISLNK(info.st_mode)
+           && info.st_uid == ::geteuid();
 }
 
 } // namespace
@@ -31,30 +36,43 @@ InstanceLock::~InstanceLock()
 bool InstanceLock::holdShared(const QString& path)
 {
     release();
+    m_alone = true;
     if (path.isEmpty())
         return false;
-    // Opened for writing too: on NFS an exclusive lock needs it.
-    m_fd = ::open(QFile::encodeName(QDir::cleanPath(path)).constData(),
-                  O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    const QByteArray file = QFile::encodeName(QDir::cleanPath(path));
+    m_fd = OpenLockFile(file);
+    // A link where the lock file belongs would leave this instance uncoordinated at every start;
+    // the link goes, never what it points to.
+    if (m_fd < 0 && errno == ELOOP && IsOwnLink(file) && ::unlink(file.constData()) == 0)
+        m_fd = OpenLockFile(file);
     struct stat info;
     if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode)
-        || info.st_uid != ::geteuid() || LockFile(m_fd, LOCK_SH) != 0) {
-        release();
+        || info.st_uid != ::geteuid() || FlockWaitingOutSignals(m_fd, LOCK_SH) != 0) {
+        closeFile();
         return false;
     }
+    m_alone = false;
     return true;
 }
 
 bool InstanceLock::holdAlone()
 {
+    if (m_alone)
+        return true;
     // A refused conversion drops the shared hold; the caller is quitting, so that is all right.
-    if (m_fd >= 0 && LockFile(m_fd, LOCK_EX | LOCK_NB) == 0)
+    if (m_fd >= 0 && FlockWaitingOutSignals(m_fd, LOCK_EX | LOCK_NB) == 0)
         return true;
     release();
     return false;
 }
 
 void InstanceLock::release()
+{
+    closeFile();
+    m_alone = false;
+}
+
+void InstanceLock::closeFile()
 {
     if (m_fd >= 0)
         ::close(m_fd);

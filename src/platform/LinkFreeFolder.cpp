@@ -69,14 +69,6 @@ QStringList LinkFreeFolder::names() const
     return names;
 }
 
-bool LinkFreeFolder::isLink(const QString& name) const
-{
-    struct stat info;
-    return isOpen()
-           && ::fstatat(m_fd, QFile::encodeName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
-           && S_ISLNK(info.st_mode);
-}
-
 int LinkFreeFolder::openFile(const QString& name) const
 {
     if (!isOpen() || name.isEmpty())

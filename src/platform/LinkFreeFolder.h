@@ -22,7 +22,6 @@ public:
     bool isOpen() const;
     // The names of the items in the folder, in the order the file system lists them.
     QStringList names() const;
-    bool isLink(const QString& name) const;
     // The regular file name in this folder opened for reading, as a descriptor that the caller
     // closes (a LineReader takes it over); -1 when it is missing, a link or no regular file.
     int openFile(const QString& name) const;

@@ -27,3 +27,15 @@ MessagePresenter SetMessagePresenter(MessagePresenter presenter)
     InstalledPresenter() = std::move(presenter);
     return previous;
 }
+
+HeldBackMessages::HeldBackMessages()
+    : m_presenter(SetMessagePresenter([this](const QString& text) { m_held.append(text); }))
+{
+}
+
+HeldBackMessages::~HeldBackMessages()
+{
+    SetMessagePresenter(std::move(m_presenter));
+    for (const QString& text : std::as_const(m_held))
+        MsgBox(text);
+}

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <ctime>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -13,17 +14,37 @@ namespace {
 
 constexpr int WatchedSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
+// Signals come in bursts that mean one request: a closing terminal sends SIGHUP from the shell
+// and again from the kernel's hang-up, a session ends with SIGTERM and then SIGHUP, a user
+// presses Ctrl+C twice. Only a signal this long after the first is taken as the quit hanging.
+constexpr long long ForcedEndAfterNanoseconds = 5'000'000'000LL;
+
 int pipeWriteEnd = -1;
-std::atomic<bool> received{false};
-static_assert(std::atomic<bool>::is_always_lock_free, "used in a signal handler");
+// When the first signal arrived, on the monotonic clock; 0 until one has.
+std::atomic<long long> firstArrival{0};
+static_assert(std::atomic<long long>::is_always_lock_free, "used in a signal handler");
+
+long long MonotonicNanoseconds()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    // Never 0, which stands for no signal yet.
+    return (now.tv_sec * 1'000'000'000LL + now.tv_nsec) | 1;
+}
 
 extern "C" void OnTerminationSignal(int signal)
 {
-    if (received.exchange(true)) {
+    const long long now = MonotonicNanoseconds();
+    long long first = 0;
+    if (!firstArrival.compare_exchange_strong(first, now)) {
+        if (now - first < ForcedEndAfterNanoseconds)
+            return;
         // Delivered with the default action once this handler returns, as the signal stays
         // blocked until then.
-        std::signal(signal, SIG_DFL);
-        std::raise(signal);
+        struct sigaction defaultAction = {};
+        defaultAction.sa_handler = SIG_DFL;
+        ::sigaction(signal, &defaultAction, nullptr);
+        ::raise(signal);
         return;
     }
     const int savedErrno = errno;
@@ -57,6 +78,12 @@ void WatchTerminationSignals(std::function<void()> onSignal)
     sigemptyset(&action.sa_mask);
     // A system call that the signal interrupts goes on; the quit comes through the loop.
     action.sa_flags = SA_RESTART;
-    for (const int signal : WatchedSignals)
+    for (const int signal : WatchedSignals) {
+        // One ignored when the process started (nohup, a shell's background job) stays ignored,
+        // as whoever started it asked.
+        struct sigaction inherited = {};
+        if (::sigaction(signal, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN)
+            continue;
         ::sigaction(signal, &action, nullptr);
+    }
 }

@@ -44,7 +44,7 @@ TEST_F(ManuscriptObjTest, LoadsEachTableIntoItsDictionaries)
     const ManuscriptObj manuscript(QStringLiteral("P"), manuscripts());
 
     EXPECT_EQ(manuscript.MySigla, QStringLiteral("P"));
-    EXPECT_EQ(manuscript.TextFi, folders.root() + QStringLiteral("/Manuscripts/P/Texte.txt"));
+    EXPECT_TRUE(manuscript.TextFi.isHeld());
     EXPECT_EQ(manuscript.LVdic.Value(QStringLiteral("2")), QStringLiteral("7,5,6"));
     EXPECT_EQ(manuscript.VLdic.Value(QStringLiteral("2")), QStringLiteral("1"));
     EXPECT_EQ(manuscript.EBVdic.Value(QStringLiteral("2")), QStringLiteral("4"));
@@ -113,8 +113,7 @@ TEST_F(ManuscriptObjTest, MissingTextFileIsNoFailure)
 {
     writePlainTables();
     const ManuscriptObj manuscript(QStringLiteral("P"), manuscripts());
-    EXPECT_TRUE(manuscript.TextFi.endsWith(QStringLiteral("/P/Texte.txt")));
-    EXPECT_FALSE(QFile::exists(manuscript.TextFi));
+    EXPECT_FALSE(manuscript.TextFi.isHeld());
 }
 
 TEST_F(ManuscriptObjTest, MissingFolderOrTableNamesThePath)

@@ -3,8 +3,6 @@
 #include "platform/LineReader.h"
 #include "platform/TextFunctions.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 #include <limits>
 
@@ -47,18 +45,16 @@ QStringList LaisseRow(const QString& line)
 
 } // namespace
 
-LaisseText ReadLaisseText(const QString& textPath, const QString& lineNumbers, qint64 verse)
+LaisseText ReadLaisseText(const HeldFile& textFile, const QString& lineNumbers, qint64 verse)
 {
     LaisseText text;
-    // A link in place of the text counts as no text: nothing is read through it.
-    const QFileInfo file(textPath);
-    if (textPath.isEmpty() || file.isSymLink() || !file.exists()) {
+    if (!textFile.isHeld()) {
         text.outcome = LaisseText::NoTextFile;
         return text;
     }
 
     const WantedLines wanted = Wanted(lineNumbers);
-    LineReader reader(textPath);
+    LineReader reader(textFile.readFromStart());
     if (!reader.isOpen()) {
         text.outcome = LaisseText::Unreadable;
         return text;

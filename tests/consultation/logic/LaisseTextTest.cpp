@@ -1,11 +1,15 @@
 #include "consultation/logic/LaisseText.h"
 
+#include "platform/LinkFreeFolder.h"
+
 #include "TempFolders.h"
 
 #include <gtest/gtest.h>
 
 #include <QString>
 #include <QStringList>
+
+#include <unistd.h>
 
 namespace {
 
@@ -18,6 +22,11 @@ const QByteArray kText = "1r\t1\t1\tAoi li reis\n"
                          "1v\t2\t5\tMult fierement\n"
                          "\n"
                          "notes of the scribe\n";
+
+HeldFile Held(const QString& path)
+{
+    return HeldFile(OpenRegularFile(path, LastPart::LinkRefused));
+}
 
 QStringList Texts(const LaisseText& text)
 {
@@ -41,7 +50,8 @@ TEST_P(LaisseTextLines, ShowsListedLinesOnceInFileOrder)
 {
     TempFolders folders;
     const QString path = folders.writeFile("Texte.txt", kText);
-    const LaisseText text = ReadLaisseText(path, QString::fromLatin1(GetParam().lineNumbers), -1);
+    const LaisseText text =
+        ReadLaisseText(Held(path), QString::fromLatin1(GetParam().lineNumbers), -1);
     EXPECT_EQ(text.outcome, LaisseText::Shown);
     EXPECT_EQ(Texts(text), GetParam().texts);
 }
@@ -64,7 +74,7 @@ TEST(LaisseText, CutsRecordsIntoFourCells)
                           "\n"
                           "12v\t7\t81\tCarles li reis, nostre emperere magnes\n"
                           "13r\t7\t82\tSet anz \xC3\xA9 tuz pleins \xC2\xB7 ad estet\n");
-    const LaisseText text = ReadLaisseText(path, "1,2,3,4,5", -1);
+    const LaisseText text = ReadLaisseText(Held(path), "1,2,3,4,5", -1);
     ASSERT_EQ(text.rows.size(), 5);
     EXPECT_EQ(text.rows[0], (QStringList{"12v", "7", "80", "Enz en la sale"}));
     EXPECT_EQ(text.rows[1], (QStringList{"12v", "7", "", ""}));
@@ -97,7 +107,7 @@ TEST_P(LaisseTextSelection, SelectsLastRowOfTheVerse)
         lineNumbers += QString::number(i + 1) + ",";
     }
     const QString path = folders.writeFile("Texte.txt", content);
-    EXPECT_EQ(ReadLaisseText(path, lineNumbers, GetParam().verse).selectedRow,
+    EXPECT_EQ(ReadLaisseText(Held(path), lineNumbers, GetParam().verse).selectedRow,
               GetParam().selectedRow);
 }
 
@@ -122,7 +132,7 @@ TEST(LaisseText, FindsLinesFarIntoALongText)
         content += "1r\t1\t" + QByteArray::number(line) + "\tvers " + QByteArray(line % 50, 'e')
                    + endings[line % 3];
     const QString path = folders.writeFile("Texte.txt", content);
-    const LaisseText text = ReadLaisseText(path, "59999,12000,12001,1", 12001);
+    const LaisseText text = ReadLaisseText(Held(path), "59999,12000,12001,1", 12001);
     ASSERT_EQ(text.rows.size(), 4);
     EXPECT_EQ(text.rows[0].at(2), "1");
     EXPECT_EQ(text.rows[1].at(2), "12000");
@@ -131,17 +141,22 @@ TEST(LaisseText, FindsLinesFarIntoALongText)
     EXPECT_EQ(text.selectedRow, 2);
 }
 
-TEST(LaisseText, TellsAMissingFileFromAnUnreadableOne)
+TEST(LaisseText, ReadsEachRequestFromTheStartAndTellsNoFileFromAnUnreadableOne)
 {
     TempFolders folders;
-    EXPECT_EQ(ReadLaisseText(folders.root() + "/none/Texte.txt", "1", 0).outcome,
-              LaisseText::NoTextFile);
-    EXPECT_EQ(ReadLaisseText(QString(), "1", 0).outcome, LaisseText::NoTextFile);
+    const HeldFile text = Held(folders.writeFile("Texte.txt", kText));
+    EXPECT_EQ(Texts(ReadLaisseText(text, "4", 0)), QStringList{"Li quens Rollant"});
+    EXPECT_EQ(Texts(ReadLaisseText(text, "1", 0)), QStringList{"Aoi li reis"});
 
-    // A folder where the file should be exists but cannot be read as text.
-    const LaisseText folder = ReadLaisseText(folders.root(), "1", 0);
-    EXPECT_EQ(folder.outcome, LaisseText::Unreadable);
-    EXPECT_TRUE(folder.rows.isEmpty());
+    EXPECT_EQ(ReadLaisseText(HeldFile(), "1", 0).outcome, LaisseText::NoTextFile);
+
+    // A held file that cannot be read from its start, as a pipe cannot.
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[1]);
+    const LaisseText pipe = ReadLaisseText(HeldFile(ends[0]), "1", 0);
+    EXPECT_EQ(pipe.outcome, LaisseText::Unreadable);
+    EXPECT_TRUE(pipe.rows.isEmpty());
 }
 
 } // namespace
