@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/BevelButton.h"
+#include "ui/CopyingList.h"
 
 #include <QLabel>
 #include <QTableWidget>
@@ -43,7 +44,7 @@ public:
     MsST(int index, QWidget* parent = nullptr);
 };
 
-class CorrespondanceLB : public ArrayMember<QTableWidget>
+class CorrespondanceLB : public ArrayMember<CopyingList>
 {
     Q_OBJECT
 

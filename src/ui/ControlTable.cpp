@@ -36,7 +36,8 @@ ControlRow CorrespondanceList(int index, QRect geometry)
     design.items = QStringList{"Ms.", "Brunquel", "Ed. Electronic"};
     design.columnPercents = {20, 40, 40};
     return Member(&WindowControls::CorrespondanceLB, design,
-                  OnChange(&MainWindow::CorrespondanceLB_Change));
+                  OnChange(&MainWindow::CorrespondanceLB_Change),
+                  OnCopy(&MainWindow::CorrespondanceLB_Copy));
 }
 
 ControlRow TableLabel(int index, QRect geometry)

@@ -85,6 +85,7 @@ public:
     void CopyBT_Open(BevelButton* sender);
     void CopyBT_Action(BevelButton* sender);
     void MainLB_Copy(QTableWidget* sender);
+    void CorrespondanceLB_Copy(QTableWidget* sender);
     void CopyList(QTableWidget* list, QStringList& lines);
     void Copy_RemoveMarking(QStringList& lines);
     void Copy_ArrangeVerseNum(QStringList& lines);

@@ -38,7 +38,8 @@ void MainWindow::CopyBT_Action(BevelButton* sender)
     QApplication::clipboard()->setText(ClipboardText(lines));
 }
 
-// Copies as the copy button's first form, "1: Row data.", does.
+// Copies the sender's selected rows as the copy button's first form, "1: Row data.", does; a
+// side list's copy is the same.
 void MainWindow::MainLB_Copy(QTableWidget* sender)
 {
     if (sender->selectionModel()->selectedRows().isEmpty())
@@ -46,6 +47,11 @@ void MainWindow::MainLB_Copy(QTableWidget* sender)
     QStringList lines;
     CopyList(sender, lines);
     QApplication::clipboard()->setText(ClipboardText(lines));
+}
+
+void MainWindow::CorrespondanceLB_Copy(QTableWidget* sender)
+{
+    MainLB_Copy(sender);
 }
 
 void MainWindow::CopyList(QTableWidget* list, QStringList& lines)

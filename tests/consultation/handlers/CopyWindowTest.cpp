@@ -145,6 +145,34 @@ TEST_F(CopyWindowTest, CopyKeyAndEditCopyInTheMainListGiveTheSelectedRows)
     EXPECT_EQ(QApplication::clipboard()->text(), rows);
 }
 
+// A side list copies its selected row as the main list does, and the click that selects it still
+// opens that manuscript's laisse.
+TEST_F(CopyWindowTest, CopyKeyAndEditCopyInASideListGiveItsSelectedRow)
+{
+    window().show();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QTableWidget* laisses = window().CorrespondanceLB(1);
+    laisses->setFocus();
+    QTest::keyClick(laisses, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QString("left from before"));
+    emit window().EditMenu()->menu()->aboutToShow();
+    EXPECT_FALSE(window().EditCopy()->isEnabled());
+
+    QTest::mouseClick(laisses->viewport(), Qt::LeftButton, {},
+                      laisses->visualRect(laisses->model()->index(1, 0)).center());
+    ASSERT_EQ(ThisApp::CurrentSigla, QString("T"));
+    QTest::keyClick(laisses, Qt::Key_C, Qt::ControlModifier);
+    const QString row = "T\t012, 013,020\t11,12,-";
+    EXPECT_EQ(QApplication::clipboard()->text(), row);
+
+    QApplication::clipboard()->clear();
+    emit window().EditMenu()->menu()->aboutToShow();
+    EXPECT_TRUE(window().EditCopy()->isEnabled());
+    window().EditCopy()->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), row);
+}
+
 TEST_F(CopyWindowTest, AMenuValueBeyondTheFormsEmptiesTheClipboard)
 {
     select({0});
