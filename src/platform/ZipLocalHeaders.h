@@ -27,8 +27,7 @@ class ZipLocalHeaders
 public:
     explicit ZipLocalHeaders(const QByteArray& archivePath);
 
-    // None when no local header ends at dataOffset, or the archive cannot be read (a Zip64
-    // directory, which the data archive never needs, included).
+    // None when no local header ends at dataOffset, or the archive cannot be read.
     std::optional<ZipCompression> compressionOfDataAt(qint64 dataOffset);
 
 private:

@@ -283,18 +283,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Tools, UndecodableToolArchivesTest,
-    ::testing::Values(Packer{"SevenZipBzip2Aes256", SevenZip,
-                             SevenZipAdd + QStringList{"-mm=BZip2", "-mem=AES256", "{zip}", "Data"},
-                             true, "bzip2"},
-                      Packer{"SevenZipDeflate64Aes256", SevenZip,
-                             SevenZipAdd
-                                 + QStringList{"-mm=Deflate64", "-mem=AES256", "{zip}", "Data"},
-                             true, "Deflate64"},
-                      Packer{"InfoZipBzip2",
-                             QStringLiteral(CORVANE_INFO_ZIP),
-                             {"-q", "-r", "-Z", "bzip2", "-P", "{password}", "{zip}", "Data"},
-                             true,
-                             "bzip2"}),
+    ::testing::Values(
+        Packer{"SevenZipBzip2Aes256", SevenZip,
+               SevenZipAdd + QStringList{"-mm=BZip2", "-mem=AES256", "{zip}", "Data"}, true,
+               "bzip2"},
+        Packer{"SevenZipDeflate64Aes256", SevenZip,
+               SevenZipAdd + QStringList{"-mm=Deflate64", "-mem=AES256", "{zip}", "Data"}, true,
+               "Deflate64"},
+        Packer{"InfoZipBzip2",
+               QStringLiteral(CORVANE_INFO_ZIP),
+               {"-q", "-r", "-Z", "bzip2", "-P", "{password}", "{zip}", "Data"},
+               true,
+               "bzip2"},
+        // -fz gives even a small archive a Zip64 end record.
+        Packer{"InfoZipZip64Bzip2",
+               QStringLiteral(CORVANE_INFO_ZIP),
+               {"-q", "-r", "-fz", "-Z", "bzip2", "-P", "{password}", "{zip}", "Data"},
+               true,
+               "bzip2"}),
     PackerName);
 
 } // namespace
