@@ -12,6 +12,20 @@ namespace MainWindowControls {
 
 namespace {
 
+// The cell's text as rich text in the cell's font, so that it reads as the list shows it: the
+// tooltip's own font is one for the whole application, and small. Markings such as "<" or "&"
+// in a verse, and runs of spaces, show as they are.
+QString InCellFont(const QStyleOptionViewItem& cell)
+{
+    const QFont& font = cell.font;
+    const QString size = font.pointSizeF() > 0 ? QString::number(font.pointSizeF()) + "pt"
+                                               : QString::number(font.pixelSize()) + "px";
+    const QString style = QString("font-family:'%1'; font-size:%2; white-space:pre")
+                              .arg(font.family(), size)
+                              .toHtmlEscaped();
+    return QString("<p style=\"%1\">%2</p>").arg(style, cell.text.toHtmlEscaped());
+}
+
 class CutCellTips : public QStyledItemDelegate
 {
 public:
@@ -26,7 +40,8 @@ public:
             QStyleOptionViewItem cell = option;
             initStyleOption(&cell, index);
             if (isCut(cell)) {
-                QToolTip::showText(event->globalPos(), cell.text, view->viewport(), cell.rect);
+                QToolTip::showText(event->globalPos(), InCellFont(cell), view->viewport(),
+                                   cell.rect);
                 return true;
             }
         }

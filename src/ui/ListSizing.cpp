@@ -73,7 +73,9 @@ private:
         const int count = qMin(static_cast<int>(m_percents.size()), m_list->columnCount() - 1);
         for (int column = 0; column < count; ++column)
             m_list->setColumnWidth(column, width * m_percents.at(column) / 100);
-        fitHeadings();
+        // The viewport also changes height, with the window and with the header's font.
+        if (columnWidths() != m_fittedWidths)
+            fitHeadings();
     }
 
     // The width a column gets; the last one stretches over what the others leave.
@@ -87,11 +89,20 @@ private:
         return rest;
     }
 
+    QList<int> columnWidths() const
+    {
+        QList<int> widths;
+        for (int column = 0; column < m_list->columnCount(); ++column)
+            widths.append(columnWidth(column));
+        return widths;
+    }
+
     // Each heading is drawn whole at the rows' size or at the largest below it that its column
     // holds. Where even the window's own size is too large, it ends in "…": the header itself
     // would cut it in the middle of a letter.
     void fitHeadings()
     {
+        m_fittedWidths = columnWidths();
         const QHeaderView* header = m_list->horizontalHeader();
         const int margins =
             2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
@@ -122,6 +133,8 @@ private:
     QList<int> m_percents;
     // The headings as the list was given them, before any was cut short.
     QStringList m_headings;
+    // The columns' widths when the headings were last fitted to them.
+    QList<int> m_fittedWidths;
 };
 
 } // namespace

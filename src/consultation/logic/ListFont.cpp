@@ -25,9 +25,17 @@ qreal HeadingTextSize(qreal chosen, qreal smallest, const std::function<bool(qre
     const qreal floor = std::fmin(chosen, smallest);
     if (fits(chosen))
         return chosen;
-    for (qreal size = std::ceil(chosen) - 1.0; size > floor; size -= 1.0) {
-        if (fits(size))
-            return size;
+    // Since fitting only fails from some size upwards, halving the whole sizes strictly between
+    // floor and chosen finds the largest that fits. below fits or is at most floor; above does
+    // not fit.
+    qreal below = std::floor(floor);
+    qreal above = std::ceil(chosen);
+    while (above - below > 1.0) {
+        const qreal middle = std::floor((below + above) / 2.0);
+        if (fits(middle))
+            below = middle;
+        else
+            above = middle;
     }
-    return floor;
+    return below > floor ? below : floor;
 }

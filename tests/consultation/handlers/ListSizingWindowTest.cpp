@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolTip>
 
 namespace {
@@ -96,7 +98,7 @@ TEST(ListSizing, ASideListShowsSevenRowsAtTheFirstSizeAndItsHeadingsWhole)
 }
 
 // Whole words, drawn inside the part of their section that shows, in the font the header gives
-// that section.
+// that section; also once a narrower window has changed only the main list's column widths.
 TEST(ListSizing, HeadingsStayWholeAtLargeSizes)
 {
     ConsultationFixture fixture(NineManuscripts());
@@ -104,8 +106,11 @@ TEST(ListSizing, HeadingsStayWholeAtLargeSizes)
     Show(window);
     fixture.request("P", 0, 0, "1");
 
-    for (const QString& size : QStringList{"24", "32"}) {
+    const int wide = window.width();
+    for (const auto& [size, width] :
+         {std::pair{QString("24"), wide}, {QString("32"), wide}, {QString("32"), wide * 2 / 3}}) {
         window.SizePU()->setEditText(size);
+        window.resize(width, window.height());
         Settle();
         for (const QTableWidget* list : {window.MainLB(), window.CorrespondanceLB(kNeuf)}) {
             const QHeaderView* header = list->horizontalHeader();
@@ -113,8 +118,8 @@ TEST(ListSizing, HeadingsStayWholeAtLargeSizes)
                 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
             for (int column = 0; column < list->columnCount(); ++column) {
                 const QTableWidgetItem* heading = list->horizontalHeaderItem(column);
-                SCOPED_TRACE(list->objectName().toStdString() + " at " + size.toStdString() + ": "
-                             + heading->text().toStdString());
+                SCOPED_TRACE(list->objectName().toStdString() + " at " + size.toStdString() + ", "
+                             + std::to_string(width) + ": " + heading->text().toStdString());
                 const QVariant own =
                     header->model()->headerData(column, Qt::Horizontal, Qt::FontRole);
                 const QFont font = own.isValid() ? own.value<QFont>() : header->font();
@@ -128,7 +133,8 @@ TEST(ListSizing, HeadingsStayWholeAtLargeSizes)
     }
 }
 
-// A cell cut short shows its whole text on hover; one shown whole shows none.
+// A cell cut short shows its whole text on hover, as the list draws it: in its font and size, with
+// a verse's markings and spaces as they are. One shown whole shows none.
 TEST(ListSizing, OnlyCutCellsShowTheirTextOnHover)
 {
     ConsultationFixture fixture;
@@ -148,9 +154,18 @@ TEST(ListSizing, OnlyCutCellsShowTheirTextOnHover)
     ASSERT_EQ(list->item(1, 1)->text(), QString("012, 013,020"));
     hover(1, 0);
     EXPECT_FALSE(QToolTip::isVisible()) << QToolTip::text().toStdString();
+    const QString cut = "012, 013,020 <b>&amp;  </p>";
+    list->item(1, 1)->setText(cut);
     hover(1, 1);
     EXPECT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text(), QString("012, 013,020"));
+    QTextDocument shown;
+    shown.setHtml(QToolTip::text());
+    EXPECT_EQ(shown.toPlainText(), cut);
+    QTextCursor first(&shown);
+    first.setPosition(1);
+    const QFont font = first.charFormat().font();
+    EXPECT_EQ(font.pointSizeF(), 18.0);
+    EXPECT_EQ(font.family(), list->font().family());
 }
 
 TEST(ListSizing, HeadingsKeepTheirWeightWhileARowIsSelected)
