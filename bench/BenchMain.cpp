@@ -1,7 +1,7 @@
+#include "BenchWindow.h"
 #include "Corpus.h"
 #include "Figures.h"
 #include "RatioReporter.h"
-#include "RequestBench.h"
 
 #include "data/ThisApp.h"
 
@@ -101,6 +101,11 @@ void PrintFigures(const RatioReporter& r)
                    Added(emptyWindow, extract("dataZip")), 1.2);
     }
     PrintFigure("set-up / 7-Zip at 16x, against 1x", Divided(setupGrowth[1], setupGrowth[0]), 1.0);
+    PrintRatio("start to window, stored size 400 / 12",
+               r.seconds("BM_StartToWindow/corvane/storedSize:400"),
+               r.seconds("BM_StartToWindow/corvane/storedSize:12"), 1.2);
+    PrintRatio("size change to 400 / to 12, longest laisse", r.seconds("BM_SizeChange/size:400"),
+               r.seconds("BM_SizeChange/size:12"), 1.5);
     for (int scale : Scales)
         ReportTableMemory(scale);
 }
@@ -125,8 +130,7 @@ int main(int argc, char** argv)
 
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    // The request's window must go while the application still exists.
-    CloseRequestWindow();
+    CloseBenchWindow();
     PrintFigures(reporter);
     ClearData();
     benchmark::Shutdown();

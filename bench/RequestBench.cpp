@@ -1,4 +1,4 @@
-#include "RequestBench.h"
+#include "BenchWindow.h"
 #include "Corpus.h"
 
 #include "data/ThisApp.h"
@@ -19,7 +19,6 @@
 #include <unistd.h>
 
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -51,27 +50,17 @@ LongestManuscript FindLongestManuscript()
     return best;
 }
 
-std::unique_ptr<MainWindow>& WindowSlot()
-{
-    static std::unique_ptr<MainWindow> slot;
-    return slot;
-}
-
 // The data at that scale, and the window with the request for the last laisse of its longest
 // text typed in.
 LongestManuscript PrepareRequest(int scale)
 {
     EnsureDataAt(scale);
     const LongestManuscript target = FindLongestManuscript();
-    std::unique_ptr<MainWindow>& window = WindowSlot();
-    if (!window) {
-        window = std::make_unique<MainWindow>();
-        window->Open();
-    }
-    window->ManuscriptPU()->setCurrentIndex(window->ManuscriptPU()->findText(target.siglum));
-    window->EditionPU()->setCurrentIndex(0);
-    window->LaisseVersePU()->setCurrentIndex(0);
-    window->SearchTF()->setText(target.lastLaisse);
+    MainWindow& window = BenchWindow();
+    window.ManuscriptPU()->setCurrentIndex(window.ManuscriptPU()->findText(target.siglum));
+    window.EditionPU()->setCurrentIndex(0);
+    window.LaisseVersePU()->setCurrentIndex(0);
+    window.SearchTF()->setText(target.lastLaisse);
     return target;
 }
 
@@ -103,7 +92,7 @@ void BM_ReadFloor(benchmark::State& state)
 void BM_RequestLogic(benchmark::State& state)
 {
     PrepareRequest(int(state.range(0)));
-    MainWindow& window = *WindowSlot();
+    MainWindow& window = BenchWindow();
     window.hide();
     for (auto _ : state)
         window.OKpressed();
@@ -115,7 +104,7 @@ void BM_RequestLogic(benchmark::State& state)
 void BM_RequestShown(benchmark::State& state)
 {
     PrepareRequest(int(state.range(0)));
-    MainWindow& window = *WindowSlot();
+    MainWindow& window = BenchWindow();
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {
@@ -138,8 +127,3 @@ const bool Registered = [] {
 }();
 
 } // namespace
-
-void CloseRequestWindow()
-{
-    WindowSlot().reset();
-}

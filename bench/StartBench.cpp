@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -15,7 +17,20 @@ struct WindowProgram
 {
     QString path;
     QString titleStart;
+    // The list text size that the settings of an earlier run hold; none when empty.
+    QString storedSize;
 };
+
+// The settings an earlier run would have left in home: the window at the size of its layout,
+// the first choice of each popup, the system's font and the list text size.
+void StoreSettings(const QString& home, const QString& size)
+{
+    const QString folder = home + "/.config/Tamrel_SoftWare/Corvane";
+    QDir().mkpath(folder);
+    QFile file(folder + "/Mainwindow.txt");
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QStringLiteral("0\n0\n1404\n1021\n0\n0\n0\n-1\n%1\n").arg(size).toUtf8());
+}
 
 WindowWatch& Watch()
 {
@@ -24,8 +39,8 @@ WindowWatch& Watch()
 }
 
 // From the start of the program to its window mapped on the X server of $DISPLAY, as a user
-// starting it for the first time: a home and runtime folder of its own, nothing kept between
-// runs.
+// starting it for the first time, or for the second with a stored size: a home and runtime
+// folder of its own, nothing kept between runs.
 void BM_StartToWindow(benchmark::State& state, const WindowProgram& started)
 {
     if (!Watch().isConnected()) {
@@ -35,6 +50,8 @@ void BM_StartToWindow(benchmark::State& state, const WindowProgram& started)
     for (auto _ : state) {
         const QString home = FreshFolder();
         const QString runtime = FreshFolder();
+        if (!started.storedSize.isEmpty())
+            StoreSettings(home, started.storedSize);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const QString& name :
              QStringList{"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
@@ -69,16 +86,25 @@ void BM_StartToWindow(benchmark::State& state, const WindowProgram& started)
 const bool Registered = [] {
     for (int scale : Scales) {
         const std::string name = "BM_StartToWindow/corvane/scale:" + std::to_string(scale);
+        benchmark::RegisterBenchmark(
+            name.c_str(), BM_StartToWindow,
+            WindowProgram{ApplicationFolder(scale) + "/Corvane", "CORVANE", {}})
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(1.0)
+            ->UseManualTime();
+    }
+    for (const char* size : {"12", "400"}) {
+        const std::string name = std::string("BM_StartToWindow/corvane/storedSize:") + size;
         benchmark::RegisterBenchmark(name.c_str(), BM_StartToWindow,
-                                     WindowProgram{ApplicationFolder(scale) + "/Corvane",
-                                                   "CORVANE"})
+                                     WindowProgram{ApplicationFolder(1) + "/Corvane", "CORVANE",
+                                                   QString::fromLatin1(size)})
             ->Unit(benchmark::kMillisecond)
             ->MinTime(1.0)
             ->UseManualTime();
     }
     // Its cost does not depend on the corpus.
     benchmark::RegisterBenchmark("BM_StartToWindow/emptyWindow", BM_StartToWindow,
-                                 WindowProgram{CORVANE_EMPTY_WINDOW, "Empty window"})
+                                 WindowProgram{CORVANE_EMPTY_WINDOW, "Empty window", {}})
         ->Unit(benchmark::kMillisecond)
         ->MinTime(1.0)
         ->UseManualTime();
