@@ -83,31 +83,23 @@ void BM_StartToWindow(benchmark::State& state, const WindowProgram& started)
     }
 }
 
-const bool Registered = [] {
-    for (int scale : Scales) {
-        const std::string name = "BM_StartToWindow/corvane/scale:" + std::to_string(scale);
-        benchmark::RegisterBenchmark(
-            name.c_str(), BM_StartToWindow,
-            WindowProgram{ApplicationFolder(scale) + "/Corvane", "CORVANE", {}})
-            ->Unit(benchmark::kMillisecond)
-            ->MinTime(1.0)
-            ->UseManualTime();
-    }
-    for (const char* size : {"12", "400"}) {
-        const std::string name = std::string("BM_StartToWindow/corvane/storedSize:") + size;
-        benchmark::RegisterBenchmark(name.c_str(), BM_StartToWindow,
-                                     WindowProgram{ApplicationFolder(1) + "/Corvane", "CORVANE",
-                                                   QString::fromLatin1(size)})
-            ->Unit(benchmark::kMillisecond)
-            ->MinTime(1.0)
-            ->UseManualTime();
-    }
-    // Its cost does not depend on the corpus.
-    benchmark::RegisterBenchmark("BM_StartToWindow/emptyWindow", BM_StartToWindow,
-                                 WindowProgram{CORVANE_EMPTY_WINDOW, "Empty window", {}})
+void RegisterStart(const std::string& name, const WindowProgram& program)
+{
+    benchmark::RegisterBenchmark(name.c_str(), BM_StartToWindow, program)
         ->Unit(benchmark::kMillisecond)
         ->MinTime(1.0)
         ->UseManualTime();
+}
+
+const bool Registered = [] {
+    for (int scale : Scales)
+        RegisterStart("BM_StartToWindow/corvane/scale:" + std::to_string(scale),
+                      {ApplicationFolder(scale) + "/Corvane", "CORVANE", {}});
+    for (const char* size : {"12", "400"})
+        RegisterStart(std::string("BM_StartToWindow/corvane/storedSize:") + size,
+                      {ApplicationFolder(1) + "/Corvane", "CORVANE", QString::fromLatin1(size)});
+    // Its cost does not depend on the corpus.
+    RegisterStart("BM_StartToWindow/emptyWindow", {CORVANE_EMPTY_WINDOW, "Empty window", {}});
     return true;
 }();
 

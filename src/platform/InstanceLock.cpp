@@ -1,6 +1,7 @@
 #include "platform/InstanceLock.h"
 
 #include "platform/FolderLock.h"
+#include "platform/Folders.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,13 +18,6 @@ namespace {
 int OpenLockFile(const QByteArray& path)
 {
     return ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
-}
-
-bool IsOwnLink(const QByteArray& path)
-{
-    struct stat info;
-    return ::lstat(path.constData(), &info) == 0 && S_ISLNK(info.st_mode)
-           && info.st_uid == ::geteuid();
 }
 
 } // namespace
@@ -43,8 +37,10 @@ bool InstanceLock::holdShared(const QString& path)
     m_fd = OpenLockFile(file);
     // A link where the lock file belongs would leave this instance uncoordinated at every start;
     // the link goes, never what it points to.
-    if (m_fd < 0 && errno == ELOOP && IsOwnLink(file) && ::unlink(file.constData()) == 0)
+    if (m_fd < 0 && errno == ELOOP) {
+        Folders::RemoveOwnNonFolder(path);
         m_fd = OpenLockFile(file);
+    }
     struct stat info;
     if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode)
         || info.st_uid != ::geteuid() || FlockWaitingOutSignals(m_fd, LOCK_SH) != 0) {
